@@ -1,0 +1,160 @@
+// Cost of one drag message per placed instance, against a bare loop that
+// computes the same matrices with no host in between (the floor).
+//
+// Every drag message also takes back the previous message's figure, so the
+// figures include the undo of one step.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "host/host.h"
+#include "plugin/settings/plugin_globals.h"
+
+namespace {
+
+using kavro::PluginGlobals;
+using kavro::host::Host;
+
+constexpr int kDuplicate = 0;
+constexpr int kDrag = 1;
+constexpr KvPoint kDown{0.0f, 0.0f};
+constexpr KvPoint kCursors[2] = {{400.0f, 300.0f}, {401.0f, 299.0f}};
+
+// A host with the module loaded and started, and one symbol selected.
+class Session {
+ public:
+  Session() {
+    host_.LoadModule(KAVRO_MODULE_PATH);
+    host_.AddBuiltinSymbol(Host::BuiltinSymbolNames().front());
+    host_.SelectSymbol(Host::BuiltinSymbolNames().front());
+    if (host_.SendInterface(kvSelectorStartup) != kvNoErr) throw std::runtime_error("startup failed");
+  }
+  ~Session() { host_.SendInterface(kvSelectorShutdown); }
+
+  PluginGlobals &Globals() {
+    return *reinterpret_cast<PluginGlobals *>(host_.MutableGlobalsBlock());
+  }
+  KvToolHandle Tool(int index) const { return host_.Tools().at(index).handle; }
+  KvError Send(const char *selector, int tool, KvPoint at) {
+    return host_.SendTool(selector, Tool(tool), at);
+  }
+  // One whole stroke, committed: its instances stay in the document.
+  void Stroke(int tool, KvPoint to) {
+    Send(kvSelectorMouseDown, tool, kDown);
+    Send(kvSelectorMouseDrag, tool, to);
+    Send(kvSelectorMouseUp, tool, to);
+  }
+
+ private:
+  Host host_;
+};
+
+void ReportPerInstance(benchmark::State &state, double instancesPerMessage) {
+  state.counters["ns_per_instance"] =
+      benchmark::Counter(instancesPerMessage * 1e-9, benchmark::Counter::kIsIterationInvariantRate |
+                                                          benchmark::Counter::kInvert);
+  state.SetItemsProcessed(static_cast<int64_t>(static_cast<double>(state.iterations()) * instancesPerMessage));
+}
+
+// Drag messages of one stroke; the first one is sent before timing so that
+// each timed message undoes a figure of the same size.
+void RunDragMessages(benchmark::State &state, Session &session, int tool) {
+  session.Send(kvSelectorMouseDown, tool, kDown);
+  session.Send(kvSelectorMouseDrag, tool, kCursors[0]);
+  size_t turn = 1;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(session.Send(kvSelectorMouseDrag, tool, kCursors[turn]));
+    turn ^= 1;
+  }
+  session.Send(kvSelectorMouseUp, tool, kCursors[turn ^ 1]);
+}
+
+void BM_DuplicateDragMessage(benchmark::State &state) {
+  const int side = static_cast<int>(state.range(0));
+  Session session;
+  session.Globals().copies[kDuplicate] = side;
+  session.Globals().count[kDuplicate] = side;
+  RunDragMessages(state, session, kDuplicate);
+  ReportPerInstance(state, double(side) * side);
+}
+BENCHMARK(BM_DuplicateDragMessage)->Arg(6)->Arg(40)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_DragLineMessage(benchmark::State &state) {
+  const int copies = static_cast<int>(state.range(0));
+  Session session;
+  session.Globals().copies[kDrag] = copies;
+  RunDragMessages(state, session, kDrag);
+  ReportPerInstance(state, copies);
+}
+BENCHMARK(BM_DragLineMessage)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// The same 40 x 40 drag message in a document that already holds 100,000
+// instances from earlier strokes: the cost must not grow with the document.
+void BM_DuplicateDragMessageInLargeDocument(benchmark::State &state) {
+  Session session;
+  session.Globals().copies[kDuplicate] = 100;
+  session.Globals().count[kDuplicate] = 100;
+  for (int stroke = 0; stroke < 10; ++stroke) session.Stroke(kDuplicate, kCursors[0]);
+  session.Globals().copies[kDuplicate] = 40;
+  session.Globals().count[kDuplicate] = 40;
+  RunDragMessages(state, session, kDuplicate);
+  ReportPerInstance(state, 40.0 * 40.0);
+}
+BENCHMARK(BM_DuplicateDragMessageInLargeDocument)->Unit(benchmark::kMicrosecond);
+
+// The floor: the matrices of a side x side grid computed into an array, the
+// same float operations in the same order, without a host.
+struct Matrix {
+  float a, b, c, d, tx, ty;
+};
+
+void Translate(Matrix &m, float x, float y) {
+  m.tx += x;
+  m.ty += y;
+}
+
+void Rotate(Matrix &m, float cosine, float sine) {
+  auto turn = [&](float &x, float &y) {
+    const float nx = x * cosine - y * sine;
+    y = x * sine + y * cosine;
+    x = nx;
+  };
+  turn(m.a, m.b);
+  turn(m.c, m.d);
+  turn(m.tx, m.ty);
+}
+
+void BM_MatrixFloor(benchmark::State &state) {
+  const int side = static_cast<int>(state.range(0));
+  std::vector<Matrix> out(static_cast<size_t>(side) * side);
+  const float cosine = std::cos(0.0f);
+  const float sine = std::sin(0.0f);
+  for (auto _ : state) {
+    const float stepX = kCursors[0].x / float(side - 1);
+    const float stepY = kCursors[0].y / float(side - 1);
+    size_t n = 0;
+    float oy = 0.0f;
+    for (int j = 0; j < side; ++j) {
+      float ox = 0.0f;
+      for (int i = 0; i < side; ++i) {
+        Matrix m{1, 0, 0, 1, kDown.x - 10.0f, kDown.y - 10.0f};
+        Translate(m, -kDown.x, -kDown.y);
+        Rotate(m, cosine, sine);
+        Translate(m, kDown.x + ox, kDown.y + oy);
+        out[n++] = m;
+        ox += stepX;
+      }
+      oy += stepY;
+    }
+    benchmark::DoNotOptimize(out.data());
+    benchmark::ClobberMemory();
+  }
+  ReportPerInstance(state, double(side) * side);
+}
+BENCHMARK(BM_MatrixFloor)->Arg(6)->Arg(40)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,45 @@
+// Loading a module file at run time: its code through the dynamic loader, its
+// compiled resources from the non-loaded ELF section the build adds to it.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+#include "hostapi/kv_message.h"
+
+namespace kavro::host {
+
+// The section in which a module file carries its compiled resources (.res).
+inline constexpr std::string_view kResourceSectionName = ".kavro_rsrc";
+
+// The bytes of section `name` of an ELF file (32- or 64-bit, little-endian).
+// Throws HostError when the file is not such a file or has no such section.
+std::vector<uint8_t> ReadElfSection(const std::filesystem::path &file, std::string_view name);
+
+// One module file opened by the dynamic loader.
+class ModuleLibrary {
+ public:
+  // Opens the file and finds its entry point; throws HostError on failure.
+  explicit ModuleLibrary(const std::filesystem::path &file);
+  // Closes without the check of Close (the host is going away).
+  ~ModuleLibrary();
+  ModuleLibrary(const ModuleLibrary &) = delete;
+  ModuleLibrary &operator=(const ModuleLibrary &) = delete;
+
+  KvPluginMainProc Entry() const { return entry_; }
+  // The loader's handle: the module's instance handle on this platform.
+  void *Handle() const { return handle_; }
+  // Closes the module and makes sure the loader really dropped it, so that
+  // none of its static data survives; throws HostError when it is still
+  // loaded (the module can then never be loaded afresh).
+  void Close();
+
+ private:
+  std::filesystem::path file_;
+  void *handle_ = nullptr;
+  KvPluginMainProc entry_ = nullptr;
+};
+
+}  // namespace kavro::host

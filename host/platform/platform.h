@@ -1,0 +1,49 @@
+// The host's side of the platform layer: which modules are loaded and where
+// their resources are, and which cursor a module last made current.
+//
+// Modules call LoadCursorA and SetCursor (hostapi/kv_platform.h) exactly as
+// they would call the system's functions on Windows; the host registers each
+// module it loads here so that LoadCursorA can find the module's cursors.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "hostapi/kv_platform.h"
+
+namespace kavro::platform {
+
+// Read access to one module's compiled resources.
+class ModuleResources {
+ public:
+  // The bytes of resource `id` of type `type` (both numbers), or an empty
+  // span when the module has no such resource.
+  virtual std::span<const uint8_t> FindNumbered(uint16_t type, uint16_t id) const = 0;
+
+ protected:
+  ~ModuleResources() = default;
+};
+
+// A cursor as LoadCursorA found it; owned by the platform for the rest of the
+// process, so a cursor handle never dangles.
+struct Cursor {
+  HINSTANCE module;
+  uint16_t resourceId;
+  uint16_t hotSpotX;
+  uint16_t hotSpotY;
+  uint16_t width;
+  uint16_t height;
+};
+
+// Makes the resources of the module `instance` visible to LoadCursorA. The
+// host keeps `resources` alive until UnregisterModule. Registering an
+// instance again replaces its resources.
+void RegisterModule(HINSTANCE instance, const ModuleResources *resources);
+// Forgets a module (it is about to be unloaded); its cursors stay valid.
+void UnregisterModule(HINSTANCE instance);
+// The cursor SetCursor last made current, or null for none.
+const Cursor *CurrentCursor();
+// Clears the current cursor (a new host starts without one).
+void ResetCursor();
+
+}  // namespace kavro::platform

@@ -1,0 +1,7 @@
+#include "plugin/settings/plugin_globals.h"
+
+namespace kavro {
+
+PluginGlobals *gGlobals = nullptr;
+
+}  // namespace kavro

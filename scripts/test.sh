@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs every check of the project: builds it twice, the release build in
+# build/ and a build with AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-san/, runs all tests of both, and checks the formatting of the C and
+# C++ sources. Exits non-zero when any step fails; the last line says which.
+set -uo pipefail
+
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+cd "$KAVRO_ROOT" || exit 1
+
+failed=()
+# step NAME COMMAND...: runs one step, noting its failure.
+step() {
+  local name="$1"
+  shift
+  echo "==> test.sh: $name"
+  if "$@"; then
+    return 0
+  fi
+  failed+=("$name")
+  return 1
+}
+
+run_tests() {
+  ctest --test-dir "$1" --output-on-failure --no-tests=error
+}
+
+build_sanitized() {
+  cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVRO_SANITIZE=ON &&
+    cmake --build build-san -j2
+}
+
+# Every tracked C and C++ file must be as clang-format leaves it.
+check_format() {
+  local files
+  mapfile -t files < <(git ls-files -- '*.h' '*.cpp' '*.c')
+  if ((${#files[@]} == 0)); then
+    echo "no C or C++ files are tracked" >&2
+    return 1
+  fi
+  clang-format --dry-run --Werror -- "${files[@]}"
+}
+
+if ! step "setup" bash scripts/setup.sh; then
+  echo "test.sh: FAILED: setup"
+  exit 1
+fi
+
+step "release build" build_release && step "release tests" run_tests build
+
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
+step "sanitizer build" build_sanitized && step "sanitizer tests" run_tests build-san
+
+step "format check" check_format
+
+if ((${#failed[@]} > 0)); then
+  summary="$(printf '%s, ' "${failed[@]}")"
+  echo "test.sh: FAILED: ${summary%, }"
+  exit 1
+fi
+echo "test.sh: OK: release tests, sanitizer tests and format check all passed"
