@@ -14,7 +14,7 @@ namespace {
 
 void AddSymbols(host::Host &host, const Script &script) {
   for (std::size_t i = 0; i < script.symbols.size(); ++i) {
-    const SymbolSpec &symbol = script.symbols[i];
+    const ScriptSymbol &symbol = script.symbols[i];
     try {
       if (symbol.builtin) {
         host.AddBuiltinSymbol(symbol.name);

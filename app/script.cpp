@@ -14,16 +14,16 @@ namespace {
 
 using Json = nlohmann::json;
 
-struct MessageSpec {
+struct MessageType {
   MessageKind kind;
   const char *name;
   std::vector<std::string_view> fields;  // besides "message" and "comment"
 };
 
-const std::vector<MessageSpec> &MessageSpecs() {
+const std::vector<MessageType> &MessageTypes() {
   using K = MessageKind;
   static const std::vector<std::string_view> kToolFields{"tool", "at", "modifiers"};
-  static const std::vector<MessageSpec> specs{
+  static const std::vector<MessageType> types{
       {K::Startup, "startup", {}},
       {K::Shutdown, "shutdown", {}},
       {K::About, "about", {}},
@@ -43,12 +43,12 @@ const std::vector<MessageSpec> &MessageSpecs() {
       {K::Settings, "settings", {"tool", "values"}},
       {K::SelectSymbol, "select_symbol", {"symbol"}},
   };
-  return specs;
+  return types;
 }
 
-const MessageSpec &SpecOf(MessageKind kind) {
-  return *std::find_if(MessageSpecs().begin(), MessageSpecs().end(),
-                       [kind](const MessageSpec &spec) { return spec.kind == kind; });
+const MessageType &TypeOf(MessageKind kind) {
+  return *std::find_if(MessageTypes().begin(), MessageTypes().end(),
+                       [kind](const MessageType &type) { return type.kind == kind; });
 }
 
 // A text from the script, quoted for an error line: JSON escapes keep the
@@ -141,14 +141,14 @@ std::string ReadString(const Json &value, const std::string &where, const char *
 }
 
 // The palette's selection: a name of the script's symbols, or null for none.
-std::string ReadSelection(const Json &value, const std::vector<SymbolSpec> &symbols,
+std::string ReadSelection(const Json &value, const std::vector<ScriptSymbol> &symbols,
                           const std::string &where, const char *key) {
   const std::string field = "\"" + std::string(key) + "\"";
   if (value.is_null()) return {};
   if (!value.is_string()) throw ScriptError(where, field + " must be a symbol name or null");
   const std::string name = value.get<std::string>();
   const bool known = std::any_of(symbols.begin(), symbols.end(),
-                                 [&](const SymbolSpec &symbol) { return symbol.name == name; });
+                                 [&](const ScriptSymbol &symbol) { return symbol.name == name; });
   if (!known) {
     throw ScriptError(where, field + " names no symbol of \"symbols\": " + Quoted(name));
   }
@@ -277,7 +277,7 @@ void ReadSettings(const Json &entry, ScriptMessage &message, const std::string &
 }
 
 ScriptMessage ReadMessage(const Json &entry, std::size_t index,
-                          const std::vector<SymbolSpec> &symbols) {
+                          const std::vector<ScriptSymbol> &symbols) {
   const std::string position = "messages[" + std::to_string(index) + "]";
   if (!entry.is_object()) {
     throw ScriptError(position, "a message must be an object like {\"message\": \"startup\"}");
@@ -286,21 +286,21 @@ ScriptMessage ReadMessage(const Json &entry, std::size_t index,
   if (name == nullptr || !name->is_string()) {
     throw ScriptError(position, "\"message\" must be a string naming the message");
   }
-  const auto &specs = MessageSpecs();
-  const auto spec = std::find_if(specs.begin(), specs.end(), [&](const MessageSpec &s) {
+  const auto &types = MessageTypes();
+  const auto type = std::find_if(types.begin(), types.end(), [&](const MessageType &s) {
     return s.name == name->get<std::string>();
   });
-  if (spec == specs.end()) {
+  if (type == types.end()) {
     std::vector<std::string_view> names;
-    for (const MessageSpec &s : specs) names.emplace_back(s.name);
+    for (const MessageType &s : types) names.emplace_back(s.name);
     throw ScriptError(position, "unknown message " + Quoted(name->get<std::string>()) +
                                     " (messages: " + Joined(names) + ")");
   }
   ScriptMessage message;
-  message.kind = spec->kind;
+  message.kind = type->kind;
   message.index = index;
   const std::string where = message.Label();
-  std::vector<std::string_view> known = spec->fields;
+  std::vector<std::string_view> known = type->fields;
   known.insert(known.begin(), "message");
   RejectUnknownFields(entry, known, where);
   switch (message.kind) {
@@ -362,7 +362,7 @@ host::PathShape ReadShape(const Json &object, const std::string &where, const st
   return shape;
 }
 
-SymbolSpec ReadSymbol(const Json &entry, const std::string &where) {
+ScriptSymbol ReadSymbol(const Json &entry, const std::string &where) {
   if (entry.is_string()) {
     const std::vector<std::string> builtins = host::Host::BuiltinSymbolNames();
     const std::string name = entry.get<std::string>();
@@ -370,7 +370,7 @@ SymbolSpec ReadSymbol(const Json &entry, const std::string &where) {
       throw ScriptError(where, "unknown built-in symbol " + Quoted(name) +
                                    " (built-ins: " + Joined(builtins) + ")");
     }
-    return SymbolSpec{name, true, {}};
+    return ScriptSymbol{name, true, {}};
   }
   if (!entry.is_object()) {
     throw ScriptError(where, "a symbol is a built-in name or {\"name\", \"path\", \"fill\"}");
@@ -380,7 +380,7 @@ SymbolSpec ReadSymbol(const Json &entry, const std::string &where) {
   if (name == nullptr || !name->is_string() || name->get<std::string>().empty()) {
     throw ScriptError(where, "\"name\" must be a non-empty string");
   }
-  SymbolSpec symbol{name->get<std::string>(), false, {}};
+  ScriptSymbol symbol{name->get<std::string>(), false, {}};
   const Json *shapes = Field(entry, "shapes");
   if (shapes == nullptr) {
     symbol.art.push_back(ReadShape(entry, where, ""));
@@ -401,14 +401,14 @@ SymbolSpec ReadSymbol(const Json &entry, const std::string &where) {
   return symbol;
 }
 
-std::vector<SymbolSpec> ReadSymbols(const Json &value) {
+std::vector<ScriptSymbol> ReadSymbols(const Json &value) {
   if (!value.is_array()) {
     throw ScriptError("", "\"symbols\" must be a list of built-in names and symbol objects");
   }
-  std::vector<SymbolSpec> symbols;
+  std::vector<ScriptSymbol> symbols;
   for (std::size_t i = 0; i < value.size(); ++i) {
     const std::string where = "symbols[" + std::to_string(i) + "]";
-    SymbolSpec symbol = ReadSymbol(value[i], where);
+    ScriptSymbol symbol = ReadSymbol(value[i], where);
     for (std::size_t j = 0; j < symbols.size(); ++j) {
       if (symbols[j].name == symbol.name) {
         throw ScriptError(where, "the name " + Quoted(symbol.name) +
@@ -521,7 +521,7 @@ Json ParseJson(std::string_view text) {
 
 }  // namespace
 
-const char *MessageName(MessageKind kind) { return SpecOf(kind).name; }
+const char *MessageName(MessageKind kind) { return TypeOf(kind).name; }
 
 std::string ScriptMessage::Label() const {
   return "messages[" + std::to_string(index) + "] (" + MessageName(kind) + ")";

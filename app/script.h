@@ -95,15 +95,15 @@ struct ScriptMessage {
   bool IsToolMessage() const;
 };
 
-struct SymbolSpec {
+struct ScriptSymbol {
   std::string name;
   bool builtin = false;
   std::vector<host::PathShape> art;  // for a symbol the script draws itself
 };
 
 struct Script {
-  std::vector<SymbolSpec> symbols;  // palette order
-  std::string selected;             // empty: no selection
+  std::vector<ScriptSymbol> symbols;  // palette order
+  std::string selected;               // empty: no selection
   host::RandomSetup random;
   std::vector<ScriptMessage> messages;
   std::vector<host::Caption> captions;

@@ -16,6 +16,12 @@ struct MatchCase {
   int position;
 };
 
+std::string RefText(const ToolRef &ref) {
+  return ref.position ? std::to_string(*ref.position) : "\"" + ref.name + "\"";
+}
+
+void PrintTo(const MatchCase &c, std::ostream *out) { *out << RefText(c.ref); }
+
 class ToolMatchTest : public ::testing::TestWithParam<MatchCase> {};
 
 TEST_P(ToolMatchTest, FindsTheTool) {
@@ -39,6 +45,8 @@ struct RefusalCase {
   ToolRef ref;
   const char *error;
 };
+
+void PrintTo(const RefusalCase &c, std::ostream *out) { *out << RefText(c.ref); }
 
 class ToolRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 

@@ -30,10 +30,13 @@ build_sanitized() {
     cmake --build build-san -j2
 }
 
-# Every tracked C and C++ file must be as clang-format leaves it.
+# Every tracked C and C++ file must be as clang-format leaves it (a tracked
+# file deleted in the working tree is left out).
 check_format() {
-  local files
-  mapfile -t files < <(git ls-files -- '*.h' '*.cpp' '*.c')
+  local file files=()
+  while IFS= read -r -d '' file; do
+    [[ -f "$file" ]] && files+=("$file")
+  done < <(git ls-files -z -- '*.h' '*.cpp' '*.c')
   if ((${#files[@]} == 0)); then
     echo "no C or C++ files are tracked" >&2
     return 1

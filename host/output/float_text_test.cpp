@@ -15,6 +15,8 @@ struct FloatCase {
   const char *text;
 };
 
+void PrintTo(const FloatCase &c, std::ostream *out) { *out << c.text; }
+
 class FloatTextTest : public ::testing::TestWithParam<FloatCase> {};
 
 TEST_P(FloatTextTest, PrintsShortestText) {

@@ -49,7 +49,13 @@ class StrokeTest : public ::testing::Test {
     ASSERT_EQ(host_.SendInterface(kvSelectorStartup), kvNoErr);
   }
 
-  void TearDown() override { host_.SendInterface(kvSelectorShutdown); }
+  // Whatever a test did, the plug-in holds no suite after its messages and
+  // gives its block back at shut-down.
+  void TearDown() override {
+    EXPECT_EQ(host_.SendInterface(kvSelectorShutdown), kvNoErr);
+    host_.FinishRun();
+    EXPECT_EQ(host_.HostErrors(), std::vector<std::string>{});
+  }
 
   // The plug-in as linked into the tests; a test can load the module file
   // instead, or put an entry point of its own in front.
