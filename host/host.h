@@ -28,7 +28,7 @@ class HostError : public std::runtime_error {
 
 // Where the random draws come from.
 struct RandomSetup {
-  std::optional<uint64_t> seed;          // a seeded generator, or
+  std::optional<uint64_t> seed;                // a seeded generator, or
   std::optional<std::vector<float>> sequence;  // exactly these draws, in order
 };
 
@@ -50,8 +50,8 @@ struct RegisteredTool {
   std::string title;
   std::string tooltip;
   KvToolHandle handle;
-  int16_t number;   // toolbox number
-  int16_t group;    // group and toolset numbers as the plug-in asked
+  int16_t number;  // toolbox number
+  int16_t group;   // group and toolset numbers as the plug-in asked
   int16_t toolset;
   KvIconRef icon;
   int32_t options;
@@ -61,6 +61,25 @@ struct RegisteredTool {
 struct CursorState {
   bool set = false;
   int32_t resourceId = 0;
+};
+
+// One item of a dialog as it stood when the dialog closed.
+struct DialogItemRecord {
+  int32_t id;        // -1 for items without an identifier
+  std::string type;  // "ADM Text Static Type"...
+  std::string text;
+};
+
+// One run of a modal dialog: what the user saw and how it ended.
+struct DialogRecord {
+  std::string name;  // the name the plug-in gave, e.g. "Error Dialog"
+  int32_t frame;     // the dialog resource it was built from
+  std::string title;
+  int32_t width;  // dialog units
+  int32_t height;
+  std::string font;  // "8 MS Sans Serif"; empty when the frame names none
+  int32_t closedBy;  // the item that closed it; 0 when the plug-in refused to open it
+  std::vector<DialogItemRecord> items;
 };
 
 class Host {
@@ -132,6 +151,8 @@ class Host {
   // tests and demos); null when none is allocated.
   uint8_t *MutableGlobalsBlock();
   const std::vector<std::string> &Alerts() const;
+  // Every modal dialog shown so far, in the order they closed.
+  const std::vector<DialogRecord> &Dialogs() const;
   // Host-side faults of the plug-in: suites still held at the end of a
   // message, releases of suites not held, blocks never freed...
   const std::vector<std::string> &HostErrors() const;

@@ -16,8 +16,7 @@ typedef struct KvAISymbolSuite {
   KvError(KV_CALL *CountSymbols)(int32_t *count, KvDocumentHandle document);
   /* Writes the symbol at palette position `index` of `document` to *symbol;
    * kvBadParameterErr (and *symbol untouched) when out of range. */
-  KvError(KV_CALL *GetNthSymbol)(int32_t index, KvSymbolHandle *symbol,
-                                 KvDocumentHandle document);
+  KvError(KV_CALL *GetNthSymbol)(int32_t index, KvSymbolHandle *symbol, KvDocumentHandle document);
   /* Writes the art that defines `symbol` to *art. Owned by the host. */
   KvError(KV_CALL *GetSymbolDefinition)(KvSymbolHandle symbol, KvArtHandle *art);
   /* Creates an instance of `symbol` whose art is centred on `at`, in the
@@ -32,8 +31,8 @@ typedef struct KvAISymbolSuite {
   /* Puts a plain-art copy of the instance, as drawn, into the document at
    * `paintOrder` (`reference` null) and writes it to *expanded. The instance
    * itself stays. */
-  KvError(KV_CALL *ExpandInstance)(KvArtHandle instance, int16_t paintOrder,
-                                   KvArtHandle reference, KvArtHandle *expanded);
+  KvError(KV_CALL *ExpandInstance)(KvArtHandle instance, int16_t paintOrder, KvArtHandle reference,
+                                   KvArtHandle *expanded);
 } KvAISymbolSuite;
 
 #ifdef __cplusplus

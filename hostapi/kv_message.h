@@ -15,10 +15,10 @@ extern "C" {
  * when it hands its settings block to the host (unload) and clears at
  * shut-down. On 32-bit targets the fields sit at byte offsets 0, 4, 8, 12. */
 typedef struct KvMessage {
-  uint32_t header;            /* not read by the plug-in */
-  KvPluginRef plugin;         /* identifies the calling plug-in to the host */
-  void *globals;              /* kept by the host while the module is unloaded */
-  const KvBasicSuite *basic;  /* acquire and release suites, compare strings */
+  uint32_t header;           /* not read by the plug-in */
+  KvPluginRef plugin;        /* identifies the calling plug-in to the host */
+  void *globals;             /* kept by the host while the module is unloaded */
+  const KvBasicSuite *basic; /* acquire and release suites, compare strings */
 } KvMessage;
 
 /* Messages of caller "AI Tool" carry the tool and the cursor as well; on
@@ -60,8 +60,7 @@ KV_STATIC_ASSERT(sizeof(KvToolMessage) == 28, "tool message record is 28 bytes")
 
 /* The module's only export. `message` points to a KvMessage, or to a
  * KvToolMessage for caller "AI Tool". Returns a host error code. */
-typedef KvError(KV_CALL *KvPluginMainProc)(const char *caller, const char *selector,
-                                            void *message);
+typedef KvError(KV_CALL *KvPluginMainProc)(const char *caller, const char *selector, void *message);
 #define kvPluginMainName "PluginMain"
 
 #ifdef __cplusplus

@@ -29,7 +29,7 @@ extern "C" {
  * character in the most significant byte. */
 typedef int32_t KvError;
 
-#define KV_FOUR_CHAR(a, b, c, d)                                              \
+#define KV_FOUR_CHAR(a, b, c, d)                                               \
   ((KvError)(((uint32_t)(uint8_t)(a) << 24) | ((uint32_t)(uint8_t)(b) << 16) | \
              ((uint32_t)(uint8_t)(c) << 8) | (uint32_t)(uint8_t)(d)))
 
