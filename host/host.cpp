@@ -315,6 +315,7 @@ uint8_t *Host::MutableGlobalsBlock() {
 }
 
 const std::vector<std::string> &Host::Alerts() const { return impl_->alerts; }
+const std::vector<DialogRecord> &Host::Dialogs() const { return impl_->dialogs; }
 
 const std::vector<std::string> &Host::HostErrors() const { return impl_->hostErrors; }
 

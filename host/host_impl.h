@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/dialog_manager.h"
 #include "host/document_model.h"
 #include "host/faults.h"
 #include "host/host.h"
@@ -86,6 +87,11 @@ struct kavro::host::Host::Impl {
   std::map<void *, MemoryBlock> blocks;  // both named blocks and MdMemory
   uint64_t blockSerial = 0;
   std::vector<std::string> alerts;
+  // The dialogs open now, innermost last, and the record of those closed.
+  std::vector<std::unique_ptr<OpenDialog>> openDialogs;
+  std::vector<DialogRecord> dialogs;
+  DialogItem *FindItem(KvItemHandle item) const;
+  OpenDialog *FindDialog(KvDialogHandle dialog) const;
   std::vector<std::string> hostErrors;
 
   void *Allocate(uint32_t size, std::optional<std::string> name);

@@ -53,6 +53,8 @@ namespace kavro::host {
   X(GetItem, "ADM Dialog Suite", "GetItem", false)                               \
   X(GetUserData, "ADM Dialog Suite", "GetUserData", false)                       \
   X(ItemSetText, "ADM Item Suite", "SetText", false)                             \
+  X(SetNotifyProc, "ADM Item Suite", "SetNotifyProc", false)                     \
+  X(DefaultNotify, "ADM Item Suite", "DefaultNotify", false)                     \
   /* The icon load returns an icon, not a code: a fault makes the icon one */    \
   /* that failed to load. */                                                     \
   X(GetFromResource, "ADM Icon Suite", "GetFromResource", true)                  \

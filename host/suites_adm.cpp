@@ -1,7 +1,6 @@
-// The dialog manager's suites: string lists, alerts, icons and the modifier
-// keys. Dialogs, items, lists, entries and notifiers come with the host's
-// dialog manager, which is not written yet: until then their operations
-// answer with null, 0 or nothing at all, and no dialog is ever shown.
+// The dialog manager's suites: string lists, alerts, modal dialogs and their
+// items, icons and the modifier keys. Lists, entries and notifiers are not
+// served yet: their operations answer with null, 0 or nothing at all.
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -71,25 +70,59 @@ int32_t KV_CALL GetModifiers(KvTrackerHandle) {
   return ServeValue(Op::GetModifiers, int32_t{0}, [&](Host::Impl &host) { return host.modifiers; });
 }
 
-// --- not served until the dialog manager exists ---------------------------
+// --- ADM Dialog Suite ----------------------------------------------------------
 
-int32_t KV_CALL Modal(KvPluginRef, const char *, int32_t, int32_t, KvDialogInitProc, void *) {
-  return ServeValue(Op::Modal, int32_t{0}, [](Host::Impl &) { return int32_t{0}; });
+int32_t KV_CALL Modal(KvPluginRef plugin, const char *name, int32_t frameId, int32_t,
+                      KvDialogInitProc init, void *userData) {
+  return ServeValue(Op::Modal, int32_t{0}, [&](Host::Impl &host) {
+    if (plugin != &host.plugin) throw HostError("a dialog was opened for an unknown plug-in");
+    return RunModalDialog(host, name != nullptr ? name : "", frameId, init, userData);
+  });
 }
 
-KvItemHandle KV_CALL GetItem(KvDialogHandle, int32_t) {
-  return ServeValue(Op::GetItem, KvItemHandle{nullptr},
-                    [](Host::Impl &) { return KvItemHandle{nullptr}; });
+KvItemHandle KV_CALL GetItem(KvDialogHandle dialog, int32_t itemId) {
+  return ServeValue(Op::GetItem, KvItemHandle{nullptr}, [&](Host::Impl &host) {
+    const OpenDialog *open = host.FindDialog(dialog);
+    return KvItemHandle{open != nullptr ? open->Item(itemId) : nullptr};
+  });
 }
 
-void *KV_CALL GetUserData(KvDialogHandle) {
-  return ServeValue(Op::GetUserData, static_cast<void *>(nullptr),
-                    [](Host::Impl &) { return static_cast<void *>(nullptr); });
+void *KV_CALL GetUserData(KvDialogHandle dialog) {
+  return ServeValue(Op::GetUserData, static_cast<void *>(nullptr), [&](Host::Impl &host) {
+    const OpenDialog *open = host.FindDialog(dialog);
+    return open != nullptr ? open->userData : nullptr;
+  });
 }
 
-void KV_CALL ItemSetText(KvItemHandle, const char *) {
-  ServeVoid(Op::ItemSetText, [](Host::Impl &) {});
+// --- ADM Item Suite ------------------------------------------------------------
+
+void KV_CALL ItemSetText(KvItemHandle item, const char *text) {
+  ServeVoid(Op::ItemSetText, [&](Host::Impl &host) {
+    DialogItem *open = host.FindItem(item);
+    if (open == nullptr) return ReportMisuse(host, Op::ItemSetText, "an item that is not open");
+    open->frame.text = text != nullptr ? text : "";
+  });
 }
+
+void KV_CALL SetNotifyProc(KvItemHandle item, KvItemNotifyProc proc) {
+  ServeVoid(Op::SetNotifyProc, [&](Host::Impl &host) {
+    DialogItem *open = host.FindItem(item);
+    if (open == nullptr) return ReportMisuse(host, Op::SetNotifyProc, "an item that is not open");
+    open->notify = proc;
+  });
+}
+
+void KV_CALL DefaultNotify(KvItemHandle item, KvNotifierHandle notifier) {
+  ServeVoid(Op::DefaultNotify, [&](Host::Impl &host) {
+    DialogItem *open = host.FindItem(item);
+    if (open == nullptr || notifier == nullptr) {
+      return ReportMisuse(host, Op::DefaultNotify, "an item or notification that is not live");
+    }
+    HandleByDefault(*open, *notifier);
+  });
+}
+
+// --- not served until lists and entries exist ------------------------------------
 
 KvEntryHandle KV_CALL IndexEntry(KvListHandle, int32_t) {
   return ServeValue(Op::IndexEntry, KvEntryHandle{nullptr},
@@ -108,7 +141,7 @@ KvBool KV_CALL IsNotifierType(KvNotifierHandle, const char *) {
 
 const KvADMBasicSuite kADMBasicSuite{GetIndexString, ErrorAlert};
 const KvADMDialogSuite kADMDialogSuite{Modal, GetItem, GetUserData};
-const KvADMItemSuite kADMItemSuite{ItemSetText};
+const KvADMItemSuite kADMItemSuite{ItemSetText, SetNotifyProc, DefaultNotify};
 const KvADMIconSuite kADMIconSuite{GetFromResource, GetType};
 const KvADMTrackerSuite kADMTrackerSuite{GetModifiers};
 const KvADMListSuite kADMListSuite{IndexEntry};

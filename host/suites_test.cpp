@@ -359,10 +359,9 @@ TEST_F(SuitesTest, MessagesCarryTheRecordTheModuleExpects) {
   EXPECT_EQ(seen.cursorX, 0);
 }
 
-TEST_F(SuitesTest, DialogOperationsAreNotServedYet) {
+TEST_F(SuitesTest, DialogHandlesOutsideAnOpenDialogAreRefused) {
   Run([](Seam &seam) {
     const auto &dialogs = Get<KvADMDialogSuite>(seam, kvADMDialogSuiteName, 3);
-    EXPECT_EQ(dialogs.Modal(seam.Message().plugin, "Error Dialog", 16051, 0, nullptr, nullptr), 0);
     EXPECT_EQ(dialogs.GetItem(nullptr, 1), nullptr);
     EXPECT_EQ(dialogs.GetUserData(nullptr), nullptr);
     return kvNoErr;

@@ -28,6 +28,7 @@ DumpState SnapshotHost(const Host &host, std::vector<MessageResult> results,
   state.pluginOptions = host.PluginOptions();
   state.cursor = host.Cursor();
   state.alerts = host.Alerts();
+  state.dialogs = host.Dialogs();
   state.hostErrors = host.HostErrors();
   return state;
 }

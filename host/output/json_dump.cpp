@@ -94,6 +94,44 @@ Json SymbolsJson(const DumpState &state) {
   return symbols;
 }
 
+Json DialogsJson(const DumpState &state) {
+  Json dialogs = Json::array();
+  for (const DialogRecord &dialog : state.dialogs) {
+    Json items = Json::array();
+    for (const DialogItemRecord &item : dialog.items) {
+      items.push_back({{"id", item.id}, {"type", item.type}, {"text", item.text}});
+    }
+    dialogs.push_back({{"name", dialog.name},
+                       {"frame", dialog.frame},
+                       {"title", dialog.title},
+                       {"size", Json::array({dialog.width, dialog.height})},
+                       {"font", dialog.font},
+                       {"closed_by", dialog.closedBy},
+                       {"items", std::move(items)}});
+  }
+  return dialogs;
+}
+
+// The text of item `id` of a dialog; empty when it has no such item.
+std::string ItemText(const DialogRecord &dialog, int32_t id) {
+  for (const DialogItemRecord &item : dialog.items) {
+    if (item.id == id) return item.text;
+  }
+  return {};
+}
+
+// The error dialogs among the dialogs: the message is item 2 of the frame,
+// the code item 3.
+Json ErrorsJson(const DumpState &state) {
+  constexpr int32_t kErrorFrame = 16051;
+  Json errors = Json::array();
+  for (const DialogRecord &dialog : state.dialogs) {
+    if (dialog.frame != kErrorFrame) continue;
+    errors.push_back({{"message", ItemText(dialog, 2)}, {"code_text", ItemText(dialog, 3)}});
+  }
+  return errors;
+}
+
 Json DumpJson(const DumpState &state) {
   Json dump = Json::object();
   dump["results"] = ResultsJson(state);
@@ -105,6 +143,8 @@ Json DumpJson(const DumpState &state) {
   dump["symbols"] = SymbolsJson(state);
   dump["cursor"] = {{"set", state.cursor.set}, {"resource", state.cursor.resourceId}};
   dump["alerts"] = state.alerts;
+  dump["errors"] = ErrorsJson(state);
+  dump["dialogs"] = DialogsJson(state);
   dump["host_errors"] = state.hostErrors;
   return dump;
 }

@@ -31,6 +31,7 @@ struct DumpState {
   int32_t pluginOptions = 0;
   CursorState cursor;
   std::vector<std::string> alerts;
+  std::vector<DialogRecord> dialogs;
   std::vector<std::string> hostErrors;
 };
 

@@ -68,10 +68,8 @@ KvError MouseDrag(KvToolMessage *message) {
 
   const std::optional<ToolIndex> tool = FindToolIndex(message->tool);
   if (!tool) return work.result;
-  const PatternBranch branch = kPatternBranches[static_cast<std::size_t>(*tool)];
-  if (branch == nullptr) return work.result;
   work.tool = *tool;
-  return branch(work);
+  return kPatternBranches[static_cast<std::size_t>(*tool)](work);
 }
 
 }  // namespace kavro

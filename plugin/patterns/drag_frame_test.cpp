@@ -3,8 +3,6 @@
 // symbols and the failure rules of the placement step. Against the real host.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "plugin/patterns/pattern_branches.h"
 #include "plugin/patterns/stroke_fixture.h"
 #include "plugin/patterns/tool_handlers.h"
@@ -112,15 +110,6 @@ TEST_F(DragFrameTest, UnknownToolPlacesNothing) {
   EXPECT_EQ(DragWith(kUnknownTool, {50.0f, 50.0f}), kvNoErr);
   EXPECT_TRUE(Instances().empty());
   EXPECT_EQ(Globals().dragPoint.x, 50.0f);
-}
-
-TEST_F(DragFrameTest, ToolWithoutPatternPlacesNothing) {
-  const auto unwritten = std::find(kPatternBranches.begin(), kPatternBranches.end(), nullptr);
-  if (unwritten == kPatternBranches.end()) GTEST_SKIP() << "every tool has its pattern";
-  const auto tool = static_cast<ToolIndex>(unwritten - kPatternBranches.begin());
-  Down(tool, {0.0f, 0.0f});
-  EXPECT_EQ(Drag(tool, {50.0f, 50.0f}), kvNoErr);
-  EXPECT_TRUE(Instances().empty());
 }
 
 // The count of the document's symbols is the result of a message that places

@@ -177,4 +177,43 @@ void ExpandIfAsked(DragWork &work) {
   work.result = sAIArt->DisposeArt(work.instance);
 }
 
+void StepCopies(int32_t &count) { IncrementWrapping(count, 40, 2); }
+
+void StepWrapping(float &setting, float step, float limit, float reset) {
+  const float moved = setting + step;
+  const bool passed = step > 0.0f ? moved > limit : moved < limit;
+  setting = passed ? reset : moved;
+}
+
+bool ApplyCopiesKeys(const DragWork &work) {
+  if (ModifierHeld(kvModifierShift)) {
+    StepCopies(gGlobals->copies[work.tool]);
+  } else if (ModifierHeld(kvModifierControl)) {
+    return PaintingPaused(work);
+  } else if (ModifierHeld(kvModifierOption)) {
+    MoveOriginToCursor(work);
+  }
+  return false;
+}
+
+float GapStep(float distance, int32_t count) { return distance / static_cast<float>(count - 1); }
+
+KvPoint OffsetBy(KvPoint point, Offset by) { return KvPoint{point.x + by.x, point.y + by.y}; }
+
+void MoveBy(DragWork &work, Offset offset) {
+  sAIRealMath->MatrixConcatTranslate(&work.matrix, offset.x, offset.y);
+}
+
+void ScaleEachAxis(DragWork &work, float sx, float sy) {
+  sAIRealMath->MatrixConcatScale(&work.matrix, sx, sy);
+}
+
+float RandomDraw() { return Draw(); }
+
+float SquareRoot(float value) { return sAIRealMath->Sqrt(value); }
+
+float Sine(float radians) { return sAIRealMath->Sin(radians); }
+
+float Cosine(float radians) { return sAIRealMath->Cos(radians); }
+
 }  // namespace kavro

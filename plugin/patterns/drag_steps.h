@@ -149,4 +149,34 @@ void WriteMatrix(DragWork &work);
 // deleting the instance becomes the running result.
 void ExpandIfAsked(DragWork &work);
 
+// --- Settings stepped by the modifier keys --------------------------------------
+
+// One more instance; past 40 the count starts again at 2.
+void StepCopies(int32_t &count);
+// Moves `setting` by `step`; once it has passed `limit` in the direction of
+// the step it becomes `reset` instead. A value set beyond the limit in the
+// options dialog therefore wraps at its first step.
+void StepWrapping(float &setting, float step, float limit, float reset);
+// The keys of the tools that step only their number of instances: Shift adds
+// one, Control alone pauses painting, Option alone moves the origin. Returns
+// true when the message ends here.
+bool ApplyCopiesKeys(const DragWork &work);
+
+// --- Figures ------------------------------------------------------------------
+
+// The distance between neighbours when `count` instances spread over
+// `distance`: it is divided by the number of gaps.
+float GapStep(float distance, int32_t count);
+KvPoint OffsetBy(KvPoint point, Offset by);
+// Appends a translation by `offset`.
+void MoveBy(DragWork &work, Offset offset);
+// Appends a scaling of its own on each axis, whatever the factors are.
+void ScaleEachAxis(DragWork &work, float sx, float sy);
+// A draw of the host's random numbers, 0 <= r < 1.
+float RandomDraw();
+// The host's square root, sine and cosine.
+float SquareRoot(float value);
+float Sine(float radians);
+float Cosine(float radians);
+
 }  // namespace kavro

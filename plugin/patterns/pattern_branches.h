@@ -15,11 +15,27 @@ using PatternBranch = KvError (*)(DragWork &work);
 
 KvError DuplicateBranch(DragWork &work);
 KvError DragBranch(DragWork &work);
+KvError SawtoothBranch(DragWork &work);
+KvError FramedBranch(DragWork &work);
+KvError RandomBranch(DragWork &work);
+KvError CircularBranch(DragWork &work);
+KvError ScaledownBranch(DragWork &work);
+KvError BounceBranch(DragWork &work);
+KvError SpiralBranch(DragWork &work);
+KvError CheckerboardBranch(DragWork &work);
+KvError PainterBranch(DragWork &work);
+KvError StarburstBranch(DragWork &work);
+KvError SingleshotBranch(DragWork &work);
+KvError CrossBranch(DragWork &work);
+KvError DiagonalBranch(DragWork &work);
+KvError RingBranch(DragWork &work);
 
-// Indexed by ToolIndex. A tool without a branch places nothing.
+// Indexed by ToolIndex: every tool has its branch.
 inline constexpr std::array<PatternBranch, kToolCount> kPatternBranches = {
-    DuplicateBranch,
-    DragBranch,
+    DuplicateBranch,  DragBranch,         SawtoothBranch,  FramedBranch,
+    RandomBranch,     CircularBranch,     ScaledownBranch, BounceBranch,
+    SpiralBranch,     CheckerboardBranch, PainterBranch,   StarburstBranch,
+    SingleshotBranch, CrossBranch,        DiagonalBranch,  RingBranch,
 };
 
 }  // namespace kavro

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "plugin/patterns/tool_handlers.h"
+#include "plugin/shell/about_box.h"
 #include "plugin/shell/globals_lifecycle.h"
 #include "plugin/shell/host_suites.h"
 #include "plugin/shell/report_error.h"
@@ -28,9 +29,8 @@ KvError OnToolMessage(void *message) {
   return Handle(static_cast<KvToolMessage *>(message));
 }
 
-// Messages the plug-in answers with success and nothing else: the About box
-// and the options dialog until they are built, selecting and deselecting a
-// tool for good.
+// Messages the plug-in answers with success and nothing else: the options
+// dialog until it is built, selecting and deselecting a tool for good.
 KvError Acknowledge(void * /*message*/) { return kvNoErr; }
 
 // Each table lists its selectors in the order they are compared.
@@ -41,7 +41,7 @@ constexpr Route kAccessRoutes[] = {
 
 constexpr Route kInterfaceRoutes[] = {
     {kvSelectorStartup, OnMessage<HandleStartup>},
-    {kvSelectorAbout, Acknowledge},
+    {kvSelectorAbout, OnMessage<ShowAboutBox>},
     {kvSelectorShutdown, OnMessage<HandleShutdown>},
 };
 

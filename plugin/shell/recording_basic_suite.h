@@ -51,7 +51,8 @@ class RecordingBasicSuite {
   // How often each suite is held right now.
   std::map<std::string, int> held;
 
-  // The blocks suite and the dialog manager's alert are served for real;
+  // The blocks suite and the dialog manager's alert are served for real, its
+  // string lists as failing;
   // every other suite is a distinct table that must not be called.
   const void *TableFor(const std::string &name) {
     if (name == kvSPBlocksSuiteName) return &kBlocks;
@@ -109,6 +110,13 @@ class RecordingBasicSuite {
     return kvNoErr;
   }
 
+  // The string lists are not served, so the error reporter, finding no
+  // message, shows nothing and calls no other suite.
+  static KvError KV_CALL NoStringList(KvPluginRef, int32_t, int32_t, char *buffer, int32_t) {
+    buffer[0] = '\0';
+    return kvUnsupportedErr;
+  }
+
   static void KV_CALL Alert(const char *text) {
     RecordingBasicSuite &self = *active_;
     self.Record("alert");
@@ -117,7 +125,7 @@ class RecordingBasicSuite {
 
   static constexpr KvBasicSuite kBasic{Acquire, Release, IsEqual};
   static constexpr KvSPBlocksSuite kBlocks{Allocate, Free};
-  static constexpr KvADMBasicSuite kADMBasic{nullptr, Alert};
+  static constexpr KvADMBasicSuite kADMBasic{NoStringList, Alert};
 
   std::map<std::string, int> acquisitions_;
   std::map<std::string, char> untouchable_;
