@@ -27,16 +27,7 @@ void ApplyCheckerboardKeys(const DragWork &work) {
 // One square of the board in row `row`, `cell` away from the mouse-down point
 // `down`. Returns the code of a step that ends the message.
 KvError PlaceSquare(DragWork &work, KvPoint down, int32_t row, Offset cell) {
-  ChooseSymbol(work);
-  const bool fitToCell = gGlobals->scaleToBounds[work.tool] != 0;
-  CellScale cellScale;
-  if (fitToCell) {
-    if (KvError error = MeasureCell(work, cellScale)) return error;
-  }
-  if (KvError error = CreateInstance(work, down, InstancePaintOrder(work))) return error;
-  ReadMatrix(work);
-  MoveToOrigin(work, down);
-  if (fitToCell) ScaleToCell(work, cellScale);
+  if (KvError error = StartCellInstance(work, down)) return error;
   ScaleByPercent(work);
   RotateRandomly(work, kFullTurn);
   Rotate(work, work.baseAngle);

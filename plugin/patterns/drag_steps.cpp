@@ -105,6 +105,20 @@ void ScaleToCell(DragWork &work, CellScale cell) {
   sAIRealMath->MatrixConcatScale(&work.matrix, cell.sx, cell.sy);
 }
 
+KvError StartCellInstance(DragWork &work, KvPoint pivot) {
+  ChooseSymbol(work);
+  const bool fitToCell = gGlobals->scaleToBounds[work.tool] != 0;
+  CellScale cell;
+  if (fitToCell) {
+    if (KvError error = MeasureCell(work, cell)) return error;
+  }
+  if (KvError error = CreateInstance(work, pivot, InstancePaintOrder(work))) return error;
+  ReadMatrix(work);
+  MoveToOrigin(work, pivot);
+  if (fitToCell) ScaleToCell(work, cell);
+  return kvNoErr;
+}
+
 void ScaleByPercent(DragWork &work) {
   const float percent = gGlobals->scale[work.tool];
   if (std::bit_cast<uint32_t>(percent) == kHundredPercentBits || percent == 0.0f) return;

@@ -119,6 +119,11 @@ void ReadMatrix(DragWork &work);
 // instance about it.
 void MoveToOrigin(DragWork &work, KvPoint pivot);
 void ScaleToCell(DragWork &work, CellScale cell);
+// The start of every grid cell's instance: picks the symbol, creates the
+// instance at `pivot` and moves the pivot to the origin; when the tool fits
+// instances to their cells, measures the symbol first and scales it to one
+// cell. A failed look-up or creation ends the message with its code.
+KvError StartCellInstance(DragWork &work, KvPoint pivot);
 // The tool's percentage; 0 leaves the instance unscaled, like 100.
 void ScaleByPercent(DragWork &work);
 // A factor of its own; anything but exactly 1 is applied, so 0 collapses the

@@ -9,24 +9,13 @@ namespace kavro {
 
 namespace {
 
-// The counts the modifier keys step run from 2 up to 40, then start again.
-constexpr int32_t kMostCopies = 40;
-constexpr int32_t kFewestCopies = 2;
-
-void StepCount(int32_t &setting) { IncrementWrapping(setting, kMostCopies, kFewestCopies); }
-
-// Float division by the number of gaps between `count` instances.
-float StepOver(float distance, int32_t count) { return distance / static_cast<float>(count - 1); }
-
-KvPoint Shifted(KvPoint point, Offset by) { return KvPoint{point.x + by.x, point.y + by.y}; }
-
 // Shift with Control adds a column, Shift alone a row; Control alone pauses
 // painting, Option alone moves the origin. Returns true when the message ends
 // here.
 bool ApplyDuplicateKeys(const DragWork &work) {
   if (ModifierHeld(kvModifierShift)) {
-    StepCount(ModifierHeld(kvModifierControl) ? gGlobals->copies[work.tool]
-                                              : gGlobals->count[work.tool]);
+    StepCopies(ModifierHeld(kvModifierControl) ? gGlobals->copies[work.tool]
+                                               : gGlobals->count[work.tool]);
   } else if (ModifierHeld(kvModifierControl)) {
     return PaintingPaused(work);
   } else if (ModifierHeld(kvModifierOption)) {
@@ -38,40 +27,18 @@ bool ApplyDuplicateKeys(const DragWork &work) {
 // One grid cell, `cell` away from the mouse-down point `down`, in column
 // `column`. Returns the code of a step that ends the message.
 KvError PlaceCell(DragWork &work, KvPoint down, int32_t column, Offset cell) {
-  ChooseSymbol(work);
-  const bool fitToCell = gGlobals->scaleToBounds[work.tool] != 0;
-  CellScale cellScale;
-  if (fitToCell) {
-    if (KvError error = MeasureCell(work, cellScale)) return error;
-  }
-  if (KvError error = CreateInstance(work, down, InstancePaintOrder(work))) return error;
-  ReadMatrix(work);
-  MoveToOrigin(work, down);
-  if (fitToCell) ScaleToCell(work, cellScale);
+  if (KvError error = StartCellInstance(work, down)) return error;
   ScaleByPercent(work);
   Rotate(work, work.baseAngle);
   FlipAlternate(work, column);
   RotateRandomly(work, kRandomTurn);
   const Offset jitter = SignedJitter(work, NegativeHalf::kAboveHalf);
-  const KvPoint target = Shifted(Shifted(down, cell), jitter);
+  const KvPoint target = OffsetBy(OffsetBy(down, cell), jitter);
   AlignAlong(work, down, target);
   MoveToTarget(work, target);
   WriteMatrix(work);
   ExpandIfAsked(work);
   return kvNoErr;
-}
-
-// Shift adds an instance; Control alone pauses painting, Option alone moves
-// the origin. Returns true when the message ends here.
-bool ApplyDragKeys(const DragWork &work) {
-  if (ModifierHeld(kvModifierShift)) {
-    StepCount(gGlobals->copies[work.tool]);
-  } else if (ModifierHeld(kvModifierControl)) {
-    return PaintingPaused(work);
-  } else if (ModifierHeld(kvModifierOption)) {
-    MoveOriginToCursor(work);
-  }
-  return false;
 }
 
 // Instance `index` of the line, `along` away from the mouse-down point `down`.
@@ -86,7 +53,7 @@ KvError PlaceOnLine(DragWork &work, KvPoint down, int32_t index, Offset along) {
   FlipAlternate(work, index);
   Rotate(work, work.baseAngle);
   const Offset jitter = OneSidedJitter(work);
-  MoveToTarget(work, Shifted(Shifted(down, along), jitter));
+  MoveToTarget(work, OffsetBy(OffsetBy(down, along), jitter));
   WriteMatrix(work);
   ExpandIfAsked(work);
   return kvNoErr;
@@ -102,8 +69,8 @@ KvError DuplicateBranch(DragWork &work) {
   if (gGlobals->lockHorizontal[tool] != 0) LockToSquare(drag);
   const int32_t columns = gGlobals->copies[tool];
   const int32_t rows = gGlobals->count[tool];
-  work.stepY = StepOver(drag.y, rows);
-  work.stepX = StepOver(drag.x, columns);
+  work.stepY = GapStep(drag.y, rows);
+  work.stepX = GapStep(drag.x, columns);
   // From the points themselves: the square lock does not turn the instances.
   const KvPoint down = DownPoint();
   work.cursorAngle = CursorAngle(work, down, DragPoint());
@@ -128,7 +95,7 @@ KvError DuplicateBranch(DragWork &work) {
 
 KvError DragBranch(DragWork &work) {
   const ToolIndex tool = work.tool;
-  if (ApplyDragKeys(work)) return work.result;
+  if (ApplyCopiesKeys(work)) return work.result;
 
   Offset drag = DragVector();
   if (gGlobals->lockHorizontal[tool] != 0) LockToAxis(drag);
@@ -137,8 +104,8 @@ KvError DragBranch(DragWork &work) {
   const KvPoint down = DownPoint();
   work.cursorAngle = CursorAngle(work, down, DragPoint());
   const int32_t copies = gGlobals->copies[tool];
-  work.stepX = StepOver(drag.x, copies);
-  work.stepY = StepOver(drag.y, copies);
+  work.stepX = GapStep(drag.x, copies);
+  work.stepY = GapStep(drag.y, copies);
   if (DragIsEmpty(work)) return work.result;
   work.baseAngle = Radians(gGlobals->angle[tool]) + work.cursorAngle;
 
