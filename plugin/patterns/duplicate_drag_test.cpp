@@ -8,6 +8,7 @@
 
 #include "hostapi/adm_tracker_suite.h"
 #include "plugin/patterns/drag_steps.h"
+#include "plugin/patterns/pattern_test_support.h"
 #include "plugin/patterns/stroke_fixture.h"
 #include "plugin/patterns/tool_handlers.h"
 
@@ -312,27 +313,31 @@ TEST_F(PatternTest, DragFlipsEverySecondInstance) {
 
 // --- random offsets ------------------------------------------------------------
 
+// The grid tools' signed jitter: Duplicate moves a cell the negative way for
+// a sign draw above one half, Framed for one of one half or less.
 struct SignedCase {
+  ToolIndex tool;
   float signX, sizeX, signY, sizeY;  // the four draws of one cell
   Point offset;
 };
 
 std::ostream &operator<<(std::ostream &out, const SignedCase &c) {
-  return out << "draws " << c.signX << ", " << c.sizeX << ", " << c.signY << ", " << c.sizeY;
+  return out << "tool " << c.tool << ", draws " << c.signX << ", " << c.sizeX << ", " << c.signY
+             << ", " << c.sizeY;
 }
 
 class SignedJitterTest : public PatternTest, public ::testing::WithParamInterface<SignedCase> {};
 
-// A sign draw above one half moves the cell the negative way.
 TEST_P(SignedJitterTest, MovesEachCellByTheDrawnSignAndSize) {
-  UseGrid(2, 2);
-  Globals().jitter[kDuplicate] = 10.0f;
   const SignedCase &c = GetParam();
+  Globals().copies[c.tool] = 2;
+  Globals().count[c.tool] = 2;
+  Globals().jitter[c.tool] = 10.0f;
   std::vector<float> draws;
   for (int cell = 0; cell < 4; ++cell)
     draws.insert(draws.end(), {c.signX, c.sizeX, c.signY, c.sizeY});
   UseDraws(draws);
-  ASSERT_EQ(Stroke(kDuplicate, {0.0f, 0.0f}, {100.0f, 50.0f}), kvNoErr);
+  ASSERT_EQ(Stroke(c.tool, {0.0f, 0.0f}, {100.0f, 50.0f}), kvNoErr);
   const auto [dx, dy] = c.offset;
   EXPECT_EQ(Centres(),
             (std::vector<Point>{
@@ -340,10 +345,14 @@ TEST_P(SignedJitterTest, MovesEachCellByTheDrawnSignAndSize) {
   EXPECT_EQ(host_.RemainingDraws(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Draws, SignedJitterTest,
-                         ::testing::Values(SignedCase{0.75f, 0.5f, 0.25f, 0.5f, {-5.0f, 5.0f}},
-                                           SignedCase{0.5f, 0.25f, 0.9f, 0.25f, {2.5f, -2.5f}},
-                                           SignedCase{0.0f, 0.0f, 0.51f, 0.75f, {0.0f, -7.5f}}));
+INSTANTIATE_TEST_SUITE_P(
+    Draws, SignedJitterTest,
+    ::testing::Values(SignedCase{kDuplicate, 0.75f, 0.5f, 0.25f, 0.5f, {-5.0f, 5.0f}},
+                      SignedCase{kDuplicate, 0.5f, 0.25f, 0.9f, 0.25f, {2.5f, -2.5f}},
+                      SignedCase{kDuplicate, 0.0f, 0.0f, 0.51f, 0.75f, {0.0f, -7.5f}},
+                      SignedCase{kFramedTool, 0.75f, 0.5f, 0.25f, 0.5f, {5.0f, -5.0f}},
+                      SignedCase{kFramedTool, 0.5f, 0.25f, 0.9f, 0.25f, {-2.5f, 2.5f}},
+                      SignedCase{kFramedTool, 0.0f, 0.0f, 0.51f, 0.75f, {0.0f, 7.5f}}));
 
 TEST_F(PatternTest, DuplicateWithoutJitterDrawsNothing) {
   UseGrid(2, 2);

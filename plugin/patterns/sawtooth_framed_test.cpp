@@ -262,39 +262,7 @@ INSTANTIATE_TEST_SUITE_P(Percentages, FramedScale,
                                            FrameScaleCase{50.0f, 0.5f, true},
                                            FrameScaleCase{-100.0f, -1.0f, true}));
 
-struct FrameJitterCase {
-  float signX, sizeX, signY, sizeY;  // the four draws of one cell
-  Point offset;
-};
-
-std::ostream &operator<<(std::ostream &out, const FrameJitterCase &c) {
-  return out << "draws " << c.signX << ", " << c.sizeX << ", " << c.signY << ", " << c.sizeY;
-}
-
-class FramedJitter : public FramedTest, public ::testing::WithParamInterface<FrameJitterCase> {};
-
-// A sign draw of one half or less moves the cell the negative way.
-TEST_P(FramedJitter, MovesEachCellByTheDrawnSignAndSize) {
-  UseFrame(2, 2);
-  Globals().jitter[kFramedTool] = 10.0f;
-  const FrameJitterCase &c = GetParam();
-  std::vector<float> draws;
-  for (int cell = 0; cell < 4; ++cell)
-    draws.insert(draws.end(), {c.signX, c.sizeX, c.signY, c.sizeY});
-  UseDraws(draws);
-  ASSERT_EQ(Stroke(kFramedTool, {0.0f, 0.0f}, {100.0f, 50.0f}), kvNoErr);
-  const auto [dx, dy] = c.offset;
-  EXPECT_EQ(Centres(),
-            (std::vector<Point>{
-                {dx, dy}, {100.0f + dx, dy}, {dx, 50.0f + dy}, {100.0f + dx, 50.0f + dy}}));
-  EXPECT_EQ(host_.RemainingDraws(), 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Draws, FramedJitter,
-                         ::testing::Values(FrameJitterCase{0.75f, 0.5f, 0.25f, 0.5f, {5.0f, -5.0f}},
-                                           FrameJitterCase{0.5f, 0.25f, 0.9f, 0.25f, {-2.5f, 2.5f}},
-                                           FrameJitterCase{
-                                               0.0f, 0.0f, 0.51f, 0.75f, {0.0f, 7.5f}}));
+// Framed's signed jitter is checked beside Duplicate's, in duplicate_drag_test.cpp.
 
 TEST_F(FramedTest, WithoutJitterDrawsNothing) {
   UseFrame(2, 2);
