@@ -19,8 +19,8 @@ typedef struct KvADMDialogSuite {
   /* Runs the dialog `name` from frame `frameId` of the plug-in's resources
    * until an item closes it; returns that item's identifier. `options` is 0.
    * `init` (may be null) fills the dialog; `userData` is kept for it. */
-  int32_t(KV_CALL *Modal)(KvPluginRef plugin, const char *name, int32_t frameId,
-                          int32_t options, KvDialogInitProc init, void *userData);
+  int32_t(KV_CALL *Modal)(KvPluginRef plugin, const char *name, int32_t frameId, int32_t options,
+                          KvDialogInitProc init, void *userData);
   /* The item with identifier `itemId`, or null. */
   KvItemHandle(KV_CALL *GetItem)(KvDialogHandle dialog, int32_t itemId);
   /* The user data given to Modal. */
