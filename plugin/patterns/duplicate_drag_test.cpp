@@ -59,10 +59,16 @@ TEST_F(PatternTest, DuplicateDraggedLevelPutsAllRowsOnOneLine) {
                                            {-40.0f, 0.0f}}));
 }
 
-TEST_F(PatternTest, DuplicateSquareLockSpacesRowsLikeColumns) {
-  UseGrid(2, 3);
-  TurnOn(&PluginGlobals::lockHorizontal, kDuplicate);
-  ASSERT_EQ(Stroke(kDuplicate, {0.0f, 0.0f}, {100.0f, -30.0f}), kvNoErr);
+// Duplicate and Framed lay the same grid: with the square lock the rows are
+// spaced like the columns, whatever the cursor's height.
+class SquareLock : public PatternTest, public ::testing::WithParamInterface<ToolIndex> {};
+
+TEST_P(SquareLock, SpacesRowsLikeColumns) {
+  const ToolIndex tool = GetParam();
+  Globals().copies[tool] = 2;
+  Globals().count[tool] = 3;
+  TurnOn(&PluginGlobals::lockHorizontal, tool);
+  ASSERT_EQ(Stroke(tool, {0.0f, 0.0f}, {100.0f, -30.0f}), kvNoErr);
   EXPECT_EQ(Centres(), (std::vector<Point>{{0.0f, 0.0f},
                                            {100.0f, 0.0f},
                                            {0.0f, 50.0f},
@@ -70,6 +76,8 @@ TEST_F(PatternTest, DuplicateSquareLockSpacesRowsLikeColumns) {
                                            {0.0f, 100.0f},
                                            {100.0f, 100.0f}}));
 }
+
+INSTANTIATE_TEST_SUITE_P(GridTools, SquareLock, ::testing::Values(kDuplicate, kFramedTool));
 
 TEST_F(PatternTest, DragLaysAnEvenLineFromTheMouseDownPointToTheCursor) {
   ASSERT_EQ(Stroke(kDrag, {5.0f, 5.0f}, {95.0f, 50.0f}), kvNoErr);

@@ -157,17 +157,7 @@ TEST_F(FramedTest, DraggedLevelPutsAllRowsOnOneLine) {
                                            {30.0f, 0.0f}}));
 }
 
-TEST_F(FramedTest, SquareLockSpacesRowsLikeColumns) {
-  UseFrame(2, 3);
-  TurnOn(&PluginGlobals::lockHorizontal, kFramedTool);
-  ASSERT_EQ(Stroke(kFramedTool, {0.0f, 0.0f}, {100.0f, -30.0f}), kvNoErr);
-  EXPECT_EQ(Centres(), (std::vector<Point>{{0.0f, 0.0f},
-                                           {100.0f, 0.0f},
-                                           {0.0f, 50.0f},
-                                           {100.0f, 50.0f},
-                                           {0.0f, 100.0f},
-                                           {100.0f, 100.0f}}));
-}
+// Framed's square lock is checked beside Duplicate's, in duplicate_drag_test.cpp.
 
 TEST_F(FramedTest, ZeroDragPlacesNothing) {
   EXPECT_EQ(Stroke(kFramedTool, {5.0f, 5.0f}, {5.0f, 5.0f}), kvNoErr);
