@@ -156,6 +156,23 @@ class Player {
     Send(message.Label(), kind, [&] { return host_.SendTool(selector, tool, at); });
   }
 
+  // Sends a message with the user's actions for the dialogs it opens; every
+  // action must find its dialog.
+  template <class SendFunction>
+  void SendWithDialogActions(const ScriptMessage &message, SendFunction &&send) {
+    host_.QueueDialogActions(message.dialog);
+    send();
+    const host::DialogActionsOutcome outcome = host_.TakeDialogActionsOutcome();
+    const auto where = [&](std::size_t action) {
+      return message.Label() + ".dialog[" + std::to_string(action) + "]";
+    };
+    if (outcome.failedAction) throw ScriptError(where(*outcome.failedAction), outcome.failure);
+    if (outcome.taken < message.dialog.size()) {
+      throw ScriptError(where(outcome.taken),
+                        "no dialog was open for this action (the message's dialogs had closed)");
+    }
+  }
+
   void SendStroke(const ScriptMessage &message) {
     SendTool(message, MessageKind::MouseDown, kvSelectorMouseDown, message.path.front());
     for (std::size_t i = 1; i < message.path.size(); ++i) {
@@ -185,7 +202,9 @@ class Player {
       case MessageKind::Shutdown:
         return Send(label, message.kind, [&] { return Interface(kvSelectorShutdown); });
       case MessageKind::About:
-        return Send(label, message.kind, [&] { return Interface(kvSelectorAbout); });
+        return SendWithDialogActions(message, [&] {
+          Send(label, message.kind, [&] { return Interface(kvSelectorAbout); });
+        });
       case MessageKind::Unload:
         return Send(label, message.kind, [&] { return host_.UnloadModule(); });
       case MessageKind::Reload:
@@ -207,7 +226,8 @@ class Player {
       case MessageKind::TrackCursor:
         return SendTool(message, message.kind, kvSelectorTrackCursor, message.at);
       case MessageKind::EditOptions:
-        return SendTool(message, message.kind, kvSelectorEditOptions, message.at);
+        return SendWithDialogActions(
+            message, [&] { SendTool(message, message.kind, kvSelectorEditOptions, message.at); });
       case MessageKind::Stroke:
         return SendStroke(message);
       case MessageKind::Fault:

@@ -26,7 +26,7 @@ const std::vector<MessageType> &MessageTypes() {
   static const std::vector<MessageType> types{
       {K::Startup, "startup", {}},
       {K::Shutdown, "shutdown", {}},
-      {K::About, "about", {}},
+      {K::About, "about", {"dialog"}},
       {K::Unload, "unload", {}},
       {K::Reload, "reload", {}},
       {K::MouseDown, "mouse_down", kToolFields},
@@ -36,7 +36,7 @@ const std::vector<MessageType> &MessageTypes() {
       {K::Select, "select", kToolFields},
       {K::Deselect, "deselect", kToolFields},
       {K::TrackCursor, "track_cursor", kToolFields},
-      {K::EditOptions, "edit_options", kToolFields},
+      {K::EditOptions, "edit_options", {"tool", "at", "modifiers", "dialog"}},
       {K::Raw, "raw", {"caller", "selector"}},
       {K::Fault, "fault", {"operation", "code", "call", "every", "suite"}},
       {K::ClearFaults, "clear_faults", {}},
@@ -276,6 +276,102 @@ void ReadSettings(const Json &entry, ScriptMessage &message, const std::string &
   }
 }
 
+// --- dialog actions -----------------------------------------------------------
+
+struct ActionType {
+  host::DialogAction::Kind kind;
+  const char *name;
+  std::vector<std::string_view> fields;  // besides the action's own key
+};
+
+const std::vector<ActionType> &ActionTypes() {
+  using K = host::DialogAction::Kind;
+  static const std::vector<ActionType> types{
+      {K::Set, "set", {"value"}}, {K::Check, "check", {"value"}}, {K::Popup, "popup", {"entry"}},
+      {K::Press, "press", {}},    {K::Snapshot, "snapshot", {}},
+  };
+  return types;
+}
+
+int32_t ReadItemId(const Json &value, const std::string &where, const char *key) {
+  const std::optional<int64_t> id =
+      IntegerIn(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+  if (!id) throw ScriptError(where, "\"" + std::string(key) + "\" must be an item id (an integer)");
+  return static_cast<int32_t>(*id);
+}
+
+// The action's kind: the one key of "set", "check", "popup", "press" and
+// "snapshot" that the action has.
+const ActionType &ActionTypeOf(const Json &action, const std::string &where) {
+  const ActionType *found = nullptr;
+  for (const ActionType &type : ActionTypes()) {
+    if (Field(action, type.name) == nullptr) continue;
+    if (found != nullptr) {
+      throw ScriptError(where,
+                        "an action takes one of \"set\", \"check\", \"popup\", "
+                        "\"press\" and \"snapshot\", not two");
+    }
+    found = &type;
+  }
+  if (found == nullptr) {
+    throw ScriptError(where,
+                      "an action must be an object with one of \"set\", \"check\", \"popup\", "
+                      "\"press\" and \"snapshot\"");
+  }
+  return *found;
+}
+
+host::DialogAction ReadDialogAction(const Json &action, const std::string &where) {
+  if (!action.is_object()) {
+    throw ScriptError(where, "an action must be an object like {\"press\": 1}");
+  }
+  const ActionType &type = ActionTypeOf(action, where);
+  std::vector<std::string_view> known = type.fields;
+  known.insert(known.begin(), type.name);
+  RejectUnknownFields(action, known, where);
+  host::DialogAction read;
+  read.kind = type.kind;
+  const Json &subject = *Field(action, type.name);
+  using K = host::DialogAction::Kind;
+  if (type.kind == K::Snapshot) {
+    read.name = ReadString(subject, where, "snapshot");
+    return read;
+  }
+  read.item = ReadItemId(subject, where, type.name);
+  if (type.kind == K::Set) {
+    const std::optional<float> number =
+        FloatOf(Required(action, "value", where, "the number typed into the item"));
+    if (!number) throw ScriptError(where, "\"value\" must be a number");
+    read.number = *number;
+  } else if (type.kind == K::Check) {
+    if (const Json *value = Field(action, "value")) {
+      if (!value->is_boolean()) {
+        throw ScriptError(where, "\"value\" must be true or false (leave it out to toggle)");
+      }
+      read.checked = value->get<bool>();
+    }
+  } else if (type.kind == K::Popup) {
+    const std::optional<int64_t> entry =
+        IntegerIn(Required(action, "entry", where, "the index of the entry to select"), 0,
+                  std::numeric_limits<int32_t>::max());
+    if (!entry) throw ScriptError(where, "\"entry\" must be an entry index from 0");
+    read.entry = static_cast<int32_t>(*entry);
+  }
+  return read;
+}
+
+void ReadDialogActions(const Json &entry, ScriptMessage &message, const std::string &where) {
+  const Json *actions = Field(entry, "dialog");
+  if (actions == nullptr) return;
+  if (!actions->is_array()) {
+    throw ScriptError(where, "\"dialog\" must be a list of actions like {\"press\": 1}");
+  }
+  for (std::size_t i = 0; i < actions->size(); ++i) {
+    message.dialog.push_back(
+        ReadDialogAction((*actions)[i], where + ".dialog[" + std::to_string(i) + "]"));
+  }
+}
+
 ScriptMessage ReadMessage(const Json &entry, std::size_t index,
                           const std::vector<ScriptSymbol> &symbols) {
   const std::string position = "messages[" + std::to_string(index) + "]";
@@ -323,6 +419,7 @@ ScriptMessage ReadMessage(const Json &entry, std::size_t index,
     default:
       if (message.IsToolMessage()) ReadToolFields(entry, message, where);
   }
+  ReadDialogActions(entry, message, where);
   return message;
 }
 

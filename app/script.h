@@ -83,6 +83,8 @@ struct ScriptMessage {
   host::Fault fault;
   std::vector<SettingValue> settings;
   std::string symbol;  // select_symbol; empty: none
+  // The user's actions in the dialogs the message opens (edit_options, about).
+  std::vector<host::DialogAction> dialog;
 
   // Filled in by the checks against the module (CheckAgainstModule): the
   // tool's registration position and the slots a settings message writes.

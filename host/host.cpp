@@ -317,6 +317,17 @@ uint8_t *Host::MutableGlobalsBlock() {
 const std::vector<std::string> &Host::Alerts() const { return impl_->alerts; }
 const std::vector<DialogRecord> &Host::Dialogs() const { return impl_->dialogs; }
 
+void Host::QueueDialogActions(std::vector<DialogAction> actions) {
+  impl_->dialogActions = {};
+  impl_->dialogActions.pending.assign(actions.begin(), actions.end());
+}
+
+DialogActionsOutcome Host::TakeDialogActionsOutcome() {
+  DialogActionsOutcome outcome = impl_->dialogActions.outcome;
+  impl_->dialogActions = {};
+  return outcome;
+}
+
 const std::vector<std::string> &Host::HostErrors() const { return impl_->hostErrors; }
 
 void Host::FinishRun() {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "host/dialog_records.h"
 #include "host/document.h"
 #include "hostapi/kv_message.h"
 
@@ -61,25 +62,6 @@ struct RegisteredTool {
 struct CursorState {
   bool set = false;
   int32_t resourceId = 0;
-};
-
-// One item of a dialog as it stood when the dialog closed.
-struct DialogItemRecord {
-  int32_t id;        // -1 for items without an identifier
-  std::string type;  // "ADM Text Static Type"...
-  std::string text;
-};
-
-// One run of a modal dialog: what the user saw and how it ended.
-struct DialogRecord {
-  std::string name;  // the name the plug-in gave, e.g. "Error Dialog"
-  int32_t frame;     // the dialog resource it was built from
-  std::string title;
-  int32_t width;  // dialog units
-  int32_t height;
-  std::string font;  // "8 MS Sans Serif"; empty when the frame names none
-  int32_t closedBy;  // the item that closed it; 0 when the plug-in refused to open it
-  std::vector<DialogItemRecord> items;
 };
 
 class Host {
@@ -153,6 +135,13 @@ class Host {
   const std::vector<std::string> &Alerts() const;
   // Every modal dialog shown so far, in the order they closed.
   const std::vector<DialogRecord> &Dialogs() const;
+  // User actions for the modal dialogs the next messages open, taken in
+  // order: each dialog takes actions until one closes it, and is closed with
+  // its Cancel button (else OK) when they run out. Replaces actions not yet
+  // taken.
+  void QueueDialogActions(std::vector<DialogAction> actions);
+  // How the queued actions went; clears the queue.
+  DialogActionsOutcome TakeDialogActionsOutcome();
   // Host-side faults of the plug-in: suites still held at the end of a
   // message, releases of suites not held, blocks never freed...
   const std::vector<std::string> &HostErrors() const;

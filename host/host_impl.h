@@ -90,8 +90,13 @@ struct kavro::host::Host::Impl {
   // The dialogs open now, innermost last, and the record of those closed.
   std::vector<std::unique_ptr<OpenDialog>> openDialogs;
   std::vector<DialogRecord> dialogs;
+  DialogActionQueue dialogActions;
+  // The objects of the open dialogs behind the handles; null for a handle
+  // of none of them.
   DialogItem *FindItem(KvItemHandle item) const;
   OpenDialog *FindDialog(KvDialogHandle dialog) const;
+  EntryList *FindList(KvListHandle list) const;
+  ListEntry *FindEntry(KvEntryHandle entry) const;
   std::vector<std::string> hostErrors;
 
   void *Allocate(uint32_t size, std::optional<std::string> name);

@@ -52,16 +52,41 @@ namespace kavro::host {
   X(Modal, "ADM Dialog Suite", "Modal", false)                                   \
   X(GetItem, "ADM Dialog Suite", "GetItem", false)                               \
   X(GetUserData, "ADM Dialog Suite", "GetUserData", false)                       \
+  X(CreateItem, "ADM Dialog Suite", "CreateItem", false)                         \
+  X(DialogSetText, "ADM Dialog Suite", "SetText", false)                         \
   X(ItemSetText, "ADM Item Suite", "SetText", false)                             \
   X(SetNotifyProc, "ADM Item Suite", "SetNotifyProc", false)                     \
   X(DefaultNotify, "ADM Item Suite", "DefaultNotify", false)                     \
+  X(ItemNotify, "ADM Item Suite", "Notify", false)                               \
+  X(GetDialog, "ADM Item Suite", "GetDialog", false)                             \
+  X(GetList, "ADM Item Suite", "GetList", false)                                 \
+  X(Show, "ADM Item Suite", "Show", false)                                       \
+  X(Enable, "ADM Item Suite", "Enable", false)                                   \
+  X(Activate, "ADM Item Suite", "Activate", false)                               \
+  X(SelectAll, "ADM Item Suite", "SelectAll", false)                             \
+  X(SetUnits, "ADM Item Suite", "SetUnits", false)                               \
+  X(SetBooleanValue, "ADM Item Suite", "SetBooleanValue", false)                 \
+  X(GetBooleanValue, "ADM Item Suite", "GetBooleanValue", false)                 \
+  X(SetIntValue, "ADM Item Suite", "SetIntValue", false)                         \
+  X(GetIntValue, "ADM Item Suite", "GetIntValue", false)                         \
+  X(SetFloatValue, "ADM Item Suite", "SetFloatValue", false)                     \
+  X(GetFloatValue, "ADM Item Suite", "GetFloatValue", false)                     \
+  X(SetMinIntValue, "ADM Item Suite", "SetMinIntValue", false)                   \
+  X(SetMaxIntValue, "ADM Item Suite", "SetMaxIntValue", false)                   \
+  X(SetMinFloatValue, "ADM Item Suite", "SetMinFloatValue", false)               \
+  X(SetMaxFloatValue, "ADM Item Suite", "SetMaxFloatValue", false)               \
   /* The icon load returns an icon, not a code: a fault makes the icon one */    \
   /* that failed to load. */                                                     \
   X(GetFromResource, "ADM Icon Suite", "GetFromResource", true)                  \
   X(GetType, "ADM Icon Suite", "GetType", false)                                 \
   X(GetModifiers, "ADM Tracker Suite", "GetModifiers", false)                    \
+  X(InsertEntry, "ADM List Suite", "InsertEntry", false)                         \
   X(IndexEntry, "ADM List Suite", "IndexEntry", false)                           \
+  X(GetActiveEntry, "ADM List Suite", "GetActiveEntry", false)                   \
   X(EntrySetText, "ADM Entry Suite", "SetText", false)                           \
+  X(SetID, "ADM Entry Suite", "SetID", false)                                    \
+  X(GetID, "ADM Entry Suite", "GetID", false)                                    \
+  X(Select, "ADM Entry Suite", "Select", false)                                  \
   X(IsNotifierType, "ADM Notifier Suite", "IsNotifierType", false)
 
 enum class Op : uint8_t {

@@ -14,6 +14,12 @@ extern "C" {
 typedef struct KvADMEntrySuite {
   /* Sets the entry's text (NUL-terminated, copied). */
   void(KV_CALL *SetText)(KvEntryHandle entry, const char *text);
+  /* The entry's identifier, 0 until one is set. */
+  void(KV_CALL *SetID)(KvEntryHandle entry, int32_t entryId);
+  int32_t(KV_CALL *GetID)(KvEntryHandle entry);
+  /* Selects the entry (non-zero), which unselects the list's other entries,
+   * or unselects it (0). */
+  void(KV_CALL *Select)(KvEntryHandle entry, KvBool select);
 } KvADMEntrySuite;
 
 #ifdef __cplusplus

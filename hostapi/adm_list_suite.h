@@ -12,8 +12,14 @@ extern "C" {
 #define kvADMListSuiteVersion 1
 
 typedef struct KvADMListSuite {
+  /* Inserts a new, empty entry before entry `index` (at the end when `index`
+   * is the number of entries) and returns it; null for an index out of
+   * range. The entry belongs to the list. */
+  KvEntryHandle(KV_CALL *InsertEntry)(KvListHandle list, int32_t index);
   /* The entry at `index`, or null past the end. */
   KvEntryHandle(KV_CALL *IndexEntry)(KvListHandle list, int32_t index);
+  /* The selected entry, or null when none is. */
+  KvEntryHandle(KV_CALL *GetActiveEntry)(KvListHandle list);
 } KvADMListSuite;
 
 #ifdef __cplusplus

@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstring>
 #include <nlohmann/json.hpp>
+#include <type_traits>
+#include <variant>
 
-#include "host/output/float_text.h"
+#include "host/float_text.h"
 
 namespace kavro::host {
 namespace {
@@ -94,12 +96,45 @@ Json SymbolsJson(const DumpState &state) {
   return symbols;
 }
 
+Json ValueJson(const ItemValue &value) {
+  return std::visit(
+      [](const auto &held) -> Json {
+        if constexpr (std::is_same_v<std::decay_t<decltype(held)>, std::monostate>) {
+          return nullptr;
+        } else {
+          return held;
+        }
+      },
+      value);
+}
+
+Json ItemsJson(const std::vector<DialogItemRecord> &items) {
+  Json list = Json::array();
+  for (const DialogItemRecord &item : items) {
+    Json entry = {{"id", item.id},
+                  {"type", item.type},
+                  {"rect", item.rect},
+                  {"rect_units", item.inDialogUnits ? "dialog" : "item"},
+                  {"text", item.text},
+                  {"value", ValueJson(item.value)},
+                  {"min", ValueJson(item.min)},
+                  {"max", ValueJson(item.max)},
+                  {"visible", item.visible},
+                  {"enabled", item.enabled},
+                  {"active", item.active},
+                  {"text_selected", item.textSelected}};
+    if (!item.entries.empty()) entry["entries"] = item.entries;
+    list.push_back(std::move(entry));
+  }
+  return list;
+}
+
 Json DialogsJson(const DumpState &state) {
   Json dialogs = Json::array();
   for (const DialogRecord &dialog : state.dialogs) {
-    Json items = Json::array();
-    for (const DialogItemRecord &item : dialog.items) {
-      items.push_back({{"id", item.id}, {"type", item.type}, {"text", item.text}});
+    Json snapshots = Json::array();
+    for (const DialogSnapshot &snapshot : dialog.snapshots) {
+      snapshots.push_back({{"name", snapshot.name}, {"items", ItemsJson(snapshot.items)}});
     }
     dialogs.push_back({{"name", dialog.name},
                        {"frame", dialog.frame},
@@ -107,7 +142,8 @@ Json DialogsJson(const DumpState &state) {
                        {"size", Json::array({dialog.width, dialog.height})},
                        {"font", dialog.font},
                        {"closed_by", dialog.closedBy},
-                       {"items", std::move(items)}});
+                       {"snapshots", std::move(snapshots)},
+                       {"items", ItemsJson(dialog.items)}});
   }
   return dialogs;
 }

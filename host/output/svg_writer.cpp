@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "host/output/float_text.h"
+#include "host/float_text.h"
 
 namespace kavro::host {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "plugin/options/options_dialog.h"
 #include "plugin/patterns/tool_handlers.h"
 #include "plugin/shell/about_box.h"
 #include "plugin/shell/globals_lifecycle.h"
@@ -29,8 +30,8 @@ KvError OnToolMessage(void *message) {
   return Handle(static_cast<KvToolMessage *>(message));
 }
 
-// Messages the plug-in answers with success and nothing else: the options
-// dialog until it is built, selecting and deselecting a tool for good.
+// Messages the plug-in answers with success and nothing else: selecting and
+// deselecting a tool.
 KvError Acknowledge(void * /*message*/) { return kvNoErr; }
 
 // Each table lists its selectors in the order they are compared.
@@ -46,7 +47,7 @@ constexpr Route kInterfaceRoutes[] = {
 };
 
 constexpr Route kToolRoutes[] = {
-    {kvSelectorEditOptions, Acknowledge},
+    {kvSelectorEditOptions, OnToolMessage<EditToolOptions>},
     {kvSelectorTrackCursor, OnToolMessage<TrackCursor>},
     {kvSelectorMouseDown, OnToolMessage<MouseDown>},
     {kvSelectorMouseDrag, OnToolMessage<MouseDrag>},

@@ -1,4 +1,4 @@
-#include "host/output/float_text.h"
+#include "host/float_text.h"
 
 #include <charconv>
 #include <system_error>
