@@ -26,7 +26,7 @@ const CheckBoxItem &CheckBox(int32_t id) {
   for (const CheckBoxItem &spec : kCheckBoxes) {
     if (spec.id == id) return spec;
   }
-  return kCheckBoxes.front();  // never reached: every read id is a box
+  return kCheckBoxes.front();  // not reached: EveryReadBoxIsMade
 }
 
 void StoreEdgeRotation(KvDialogHandle dialog) {

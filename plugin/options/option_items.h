@@ -9,12 +9,10 @@
 #include <initializer_list>
 
 #include "hostapi/adm_dialog_suite.h"
+#include "plugin/settings/default_settings.h"
 #include "plugin/settings/plugin_globals.h"
 
 namespace kavro::options {
-
-// Tools 0 to 10 have options; the single-shot tools have none.
-inline constexpr ToolIndex kToolsWithOptions = 11;
 
 inline constexpr int32_t kOkItem = 1;
 inline constexpr int32_t kCancelItem = 2;
@@ -29,7 +27,7 @@ inline constexpr ToolIndex kFramedTool = 3;
 
 // A set of tools, bit k for the tool of ToolIndex k.
 using ToolSet = uint16_t;
-inline constexpr ToolSet kAllTools = (1u << kToolsWithOptions) - 1;
+inline constexpr ToolSet kAllTools = (1u << kDialogToolCount) - 1;
 constexpr ToolSet Tools(std::initializer_list<ToolIndex> tools) {
   ToolSet set = 0;
   for (const ToolIndex tool : tools) set = static_cast<ToolSet>(set | (1u << tool));
@@ -125,6 +123,16 @@ inline constexpr std::array<CheckBoxItem, 15> kCheckBoxes = {{
 inline constexpr std::array<int32_t, 15> kCheckBoxReadOrder = {40, 41, 42, 43, 46, 44, 45, 47,
                                                                48, 49, 50, 51, 52, 54, 53};
 
+constexpr bool EveryReadBoxIsMade() {
+  for (const int32_t id : kCheckBoxReadOrder) {
+    bool made = false;
+    for (const CheckBoxItem &box : kCheckBoxes) made = made || box.id == id;
+    if (!made) return false;
+  }
+  return true;
+}
+static_assert(EveryReadBoxIsMade(), "OK reads only boxes the dialog makes");
+
 // The page buttons and their labels, the OK and Cancel buttons, the popup.
 inline constexpr KvItemRect kToolPageButtonRect = {10, 5, 60, 35};
 inline constexpr KvItemRect kSettingsPageButtonRect = {70, 5, 120, 35};
@@ -139,7 +147,7 @@ inline constexpr std::array<const char *, 4> kEdgeRotationEntries = {" Edge rota
                                                                      " Turn 1", " Turn 2", " Flip"};
 
 // The dialog's title for each tool with options.
-inline constexpr std::array<const char *, kToolsWithOptions> kDialogTitles = {
+inline constexpr std::array<const char *, kDialogToolCount> kDialogTitles = {
     "Duplication Options",    "Drag Options",         "Sawtooth Options",       "Framed Options",
     "Random / Brush Options", "Circular Options",     "Scaledown/zoom Options", "Bounce Options",
     "Spiral Options",         "Checkerboard Options", "Painter Options"};

@@ -82,7 +82,7 @@ KvError EditToolOptions(KvToolMessage *message) {
   // Only tools 0 to 10 have options; any other value, a block never set
   // by a tool among them, opens nothing.
   const ToolIndex active = gGlobals->activeTool;
-  if (active < 0 || active >= kToolsWithOptions) return kvNoErr;
+  if (active < 0 || active >= kDialogToolCount) return kvNoErr;
   const int32_t closedBy = sADMDialog->Modal(message->base.plugin, kDialogName, kFrameId, 0,
                                              BuildOptionsDialog, nullptr);
   return closedBy == kOkItem ? kvNoErr : kvCancelledErr;

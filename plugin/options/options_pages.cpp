@@ -44,7 +44,7 @@ void KV_CALL ShowOptionsPage(KvItemHandle item, KvNotifierHandle /*notifier*/) {
       item == sADMDialog->GetItem(dialog, kToolPageButton) ? Page::Tool : Page::Settings;
   HideAllPageItems(dialog);
   const ToolIndex tool = gGlobals->activeTool;
-  if (tool >= 0 && tool < kToolsWithOptions) LayOutPage(dialog, tool, page);
+  if (tool >= 0 && tool < kDialogToolCount) LayOutPage(dialog, tool, page);
   if (page == Page::Tool) FocusCopies(dialog);
 }
 
