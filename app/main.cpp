@@ -43,6 +43,7 @@ struct PlayArguments {
   std::optional<uint64_t> seed;
   std::string svg;
   std::string json;
+  std::string dialogs;  // a folder for the pictures of the dialogs
 };
 
 void AddPlayOptions(CLI::App &command, PlayArguments &arguments) {
@@ -58,6 +59,11 @@ void AddPlayOptions(CLI::App &command, PlayArguments &arguments) {
                   "Write a JSON dump of the host's state after the run (\"-\": standard "
                   "output; docs/json-dump.md)")
       ->type_name("FILE");
+  command
+      .add_option("--dialogs", arguments.dialogs,
+                  "Draw every dialog the run showed into this existing folder, as it closed "
+                  "and at each of the script's snapshots (dialog-<n>-<snapshot>.svg)")
+      ->type_name("FOLDER");
 }
 
 std::string ReadScriptFile(const std::filesystem::path &path) {
@@ -88,6 +94,10 @@ void CheckOutputPaths(const PlayArguments &arguments, const std::string &script)
       throw UsageError(path + ": is the script itself");
     }
   }
+  std::error_code error;
+  if (!arguments.dialogs.empty() && !std::filesystem::is_directory(arguments.dialogs, error)) {
+    throw UsageError(arguments.dialogs + ": no such folder (for --dialogs)");
+  }
   const auto place = [](const std::string &path) {
     return std::filesystem::weakly_canonical(std::filesystem::absolute(path));
   };
@@ -111,6 +121,11 @@ int Play(Script &script, const PlayArguments &arguments) {
   if (!arguments.svg.empty()) files.push_back({arguments.svg, output.svg});
   if (!arguments.json.empty() && arguments.json != "-") {
     files.push_back({arguments.json, output.json});
+  }
+  if (!arguments.dialogs.empty()) {
+    for (const kavro::app::DialogPicture &picture : output.dialogPictures) {
+      files.push_back({std::filesystem::path(arguments.dialogs) / picture.fileName, picture.svg});
+    }
   }
   kavro::app::WriteOutputs(files);
   if (arguments.json == "-") {

@@ -282,6 +282,69 @@ INSTANTIATE_TEST_SUITE_P(
                   "messages[1] (stroke): AI Tool/AI Mouse Drag: the plug-in asked for more random "
                   "draws than the 1 given"}));
 
+INSTANTIATE_TEST_SUITE_P(
+    DialogActions, BadScriptTest,
+    ::testing::Values(
+        BadScript{"not_a_list", WithMessages(R"({"message": "about", "dialog": {"press": 1}})"),
+                  "messages[0] (about): \"dialog\" must be a list of actions like {\"press\": 1}"},
+        BadScript{"no_kind", WithMessages(R"({"message": "about", "dialog": [{"value": 3}]})"),
+                  "messages[0] (about).dialog[0]: an action must be an object with one of "
+                  "\"set\", \"check\", \"popup\", \"press\" and \"snapshot\""},
+        BadScript{"two_kinds",
+                  WithMessages(R"({"message": "about", "dialog": [{"press": 1, "check": 2}]})"),
+                  "messages[0] (about).dialog[0]: an action takes one of \"set\", \"check\", "
+                  "\"popup\", \"press\" and \"snapshot\", not two"},
+        BadScript{"set_without_value",
+                  WithMessages(R"({"message": "edit_options", "tool": 0, "dialog": [{"set": 3}]})"),
+                  "messages[0] (edit_options).dialog[0]: \"value\" is missing: the number typed "
+                  "into the item"},
+        BadScript{
+            "check_with_a_number",
+            WithMessages(
+                R"({"message": "edit_options", "tool": 0, "dialog": [{"check": 41, "value": 1}]})"),
+            "messages[0] (edit_options).dialog[0]: \"value\" must be true or false (leave "
+            "it out to toggle)"},
+        BadScript{
+            "negative_entry",
+            WithMessages(
+                R"({"message": "edit_options", "tool": 3, "dialog": [{"popup": 60, "entry": -1}]})"),
+            "messages[0] (edit_options).dialog[0]: \"entry\" must be an entry index from 0"},
+        BadScript{"unknown_field",
+                  WithMessages(R"({"message": "about", "dialog": [{"press": 1, "entry": 2}]})"),
+                  "messages[0] (about).dialog[0]: unknown field \"entry\" (fields: press)"},
+        BadScript{"dialog_on_a_drag",
+                  WithMessages(R"({"message": "drag", "tool": 0, "at": [0, 0], "dialog": []})"),
+                  "messages[0] (drag): unknown field \"dialog\" (fields: message, tool, at, "
+                  "modifiers)"},
+        // Found when the dialog is open.
+        BadScript{"no_such_item", WithMessages(R"({"message": "edit_options", "tool": "Framed",
+                                   "dialog": [{"set": 3, "value": 5}, {"press": 99}]})"),
+                  "messages[0] (edit_options).dialog[1]: dialog \"Tool Dialog 0\" has no item 99"},
+        BadScript{"number_into_a_check_box",
+                  WithMessages(R"({"message": "edit_options", "tool": "Framed",
+                                   "dialog": [{"set": 41, "value": 5}]})"),
+                  "messages[0] (edit_options).dialog[0]: item 41 (ADM Text Check Box Type) takes "
+                  "no number"},
+        BadScript{"entry_past_the_popup",
+                  WithMessages(R"({"message": "edit_options", "tool": "Framed",
+                                   "dialog": [{"popup": 60, "entry": 4}]})"),
+                  "messages[0] (edit_options).dialog[0]: item 60 (ADM Popup List Type) has no "
+                  "entry 4 (it has 4)"},
+        BadScript{"press_a_label",
+                  WithMessages(R"({"message": "about", "dialog": [{"press": -1}]})"),
+                  "messages[0] (about).dialog[0]: item -1 (ADM Text Static Type) is not a button"},
+        BadScript{"actions_after_the_dialog_closed",
+                  WithMessages(R"({"message": "edit_options", "tool": "Drag",
+                                   "dialog": [{"press": 2}, {"snapshot": "late"}]})"),
+                  "messages[0] (edit_options).dialog[1]: no dialog was open for this action (the "
+                  "message's dialogs had closed)"},
+        // The Ring tool has no options dialog.
+        BadScript{"actions_without_a_dialog",
+                  WithMessages(R"({"message": "edit_options", "tool": "Ring",
+                                   "dialog": [{"press": 1}]})"),
+                  "messages[0] (edit_options).dialog[0]: no dialog was open for this action (the "
+                  "message's dialogs had closed)"}));
+
 TEST(KavroProgram, MissingScriptFile) {
   KavroFolder folder;
   const KavroRun run = folder.Run("run missing.json --svg out.svg");

@@ -116,6 +116,7 @@ class Player {
     output.hostErrors = state.hostErrors;
     output.json = host::WriteJsonDump(state);
     output.svg = host::WriteSvg(host::SceneOf(host_, script_.captions));
+    output.dialogPictures = DialogPictures(host_.Dialogs());
     output.layers = state.layers.size();
     for (const host::LayerView &layer : state.layers) output.artObjects += layer.art.size();
     return output;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_pictures.h"
 #include "app/script.h"
 
 namespace kavro::app {
@@ -34,6 +35,7 @@ struct PlayOptions {
 struct PlayOutput {
   std::string svg;
   std::string json;
+  std::vector<DialogPicture> dialogPictures;
   std::vector<std::string> hostErrors;
   std::size_t messagesSent = 0;
   std::size_t artObjects = 0;

@@ -2,8 +2,10 @@
 // the real tool module.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <string>
@@ -136,6 +138,69 @@ TEST_F(PlayerTest, SettingSurvivesUnloadAndReload) {
   const Json &art = dump["layers"][0]["art"];
   ASSERT_EQ(art.size(), 12u);
   EXPECT_EQ(art[11]["matrix"][4], 110.0);
+}
+
+TEST_F(PlayerTest, OptionsSetInTheDialogDrawLikeSettingsAndSurviveAReload) {
+  const std::string afterwards = R"({"message": "unload"}, {"message": "reload"},
+      {"message": "stroke", "tool": "Drag", "path": [[0, 0], [110, 0]]})";
+  const Json typed = Play(WithSquares(R"({"message": "edit_options", "tool": "Drag", "dialog": [
+      {"set": 3, "value": 12}, {"set": 5, "value": 90}, {"press": 62},
+      {"check": 49, "value": true}, {"press": 1}]}, )" +
+                                      afterwards));
+  const Json written = Play(WithSquares(R"({"message": "settings", "tool": "Drag", "values":
+      {"copies": 12, "angle": 90, "flipAlternate": true}}, )" +
+                                        afterwards));
+  EXPECT_EQ(typed["results"][1], Json::parse(R"({"message": "edit_options", "result": 0})"));
+  EXPECT_EQ(typed["globals"], written["globals"]);
+  EXPECT_EQ(typed["layers"], written["layers"]);
+  EXPECT_EQ(typed["layers"][0]["art"].size(), 12u);
+}
+
+TEST_F(PlayerTest, DumpShowsEachDialogWithItsSnapshots) {
+  const Json dump = Play(WithSquares(R"({"message": "edit_options", "tool": "Framed", "dialog": [
+      {"set": 3, "value": 1200}, {"popup": 60, "entry": 2}, {"snapshot": "tool page"},
+      {"press": 2}]},
+      {"message": "fault", "operation": "AI Symbol Suite.NewInstance", "code": "!sel"},
+      {"message": "stroke", "tool": "Drag", "path": [[0, 0], [50, 0]]})"));
+  // Cancel is no error; the failed drag is.
+  EXPECT_EQ(dump["results"][1]["result"], 0x53544F50);
+  EXPECT_EQ(dump["errors"],
+            Json::parse(R"([{"message": "The selection is not valid for this filter.",
+                             "code_text": "!sel"}])"));
+  const Json &options = dump["dialogs"][0];
+  EXPECT_EQ(options["name"], "Tool Dialog 0");
+  EXPECT_EQ(options["title"], "Framed Options");
+  EXPECT_EQ(options["closed_by"], 2);
+  ASSERT_EQ(options["snapshots"].size(), 1u);
+  EXPECT_EQ(options["snapshots"][0]["name"], "tool page");
+  const Json &copies = options["snapshots"][0]["items"][0];
+  EXPECT_EQ(copies, Json::parse(R"({"id": 3, "type": "ADM Spin Edit Type",
+      "rect": [170, 60, 230, 80], "rect_units": "item", "text": "1000", "value": 1000,
+      "min": 2, "max": 1000, "visible": true, "enabled": true, "active": true,
+      "text_selected": false})"));
+  EXPECT_EQ(dump["dialogs"][1]["name"], "Error Dialog");
+  EXPECT_EQ(dump["dialogs"][1]["closed_by"], 1);
+}
+
+TEST_F(PlayerTest, DrawsEveryDialogSnapshotIntoTheFolderGiven) {
+  std::filesystem::create_directory(folder_.Path("dialogs"));
+  Play(WithSquares(R"({"message": "edit_options", "tool": "Framed", "dialog": [
+      {"snapshot": "Tool page"}, {"press": 62}, {"snapshot": "Settings page"},
+      {"snapshot": "Settings page"}]}, {"message": "about"})"),
+       "--dialogs dialogs");
+  std::vector<std::string> names;
+  for (const auto &entry : std::filesystem::directory_iterator(folder_.Path("dialogs"))) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"dialog-1-closed.svg", "dialog-1-settings-page-2.svg",
+                                             "dialog-1-settings-page.svg", "dialog-1-tool-page.svg",
+                                             "dialog-2-closed.svg"}));
+  const ParsedSvg settings(folder_.Read("dialogs/dialog-1-settings-page.svg"));
+  ASSERT_TRUE(settings.Parsed());
+  EXPECT_EQ(settings.Value("/svg:svg/svg:title"), "Framed Options");
+  EXPECT_EQ(settings.Count("//svg:g[@id='item-41']"), 1u);
+  EXPECT_EQ(settings.Count("//svg:g[@id='item-3']"), 0u);
 }
 
 TEST_F(PlayerTest, FaultMakesTheMessageReturnItsCode) {
