@@ -146,21 +146,11 @@ Host::~Host() {
   gActiveHost = nullptr;
 }
 
-namespace {
-
-ResourceTable ReadModuleResources(const std::filesystem::path &module) {
-  return ResourceTable::Parse(ReadElfSection(module, kResourceSectionName),
-                              module.string() + " section " + std::string(kResourceSectionName));
-}
-
-}  // namespace
-
 void Host::LoadModule(const std::filesystem::path &module) {
   Impl &h = *impl_;
   if (h.HasModule()) throw HostError("a module is already loaded");
-  ResourceTable resources = ReadModuleResources(module);
   auto library = std::make_unique<ModuleLibrary>(module);
-  h.Attach(library->Handle(), std::move(resources));
+  h.Attach(library->Handle(), library->Resources());
   h.entry = library->Entry();
   h.modulePath = module;
   h.library = std::move(library);
@@ -200,9 +190,8 @@ KvError Host::ReloadModule() {
   if (h.entry != nullptr) throw HostError("cannot reload: the module is still loaded");
   if (h.library != nullptr) {
     // The file may have been rebuilt meanwhile: read everything afresh.
-    ResourceTable resources = ReadModuleResources(h.modulePath);
     auto library = std::make_unique<ModuleLibrary>(h.modulePath);
-    h.Attach(library->Handle(), std::move(resources));
+    h.Attach(library->Handle(), library->Resources());
     h.entry = library->Entry();
     h.library = std::move(library);
   } else {

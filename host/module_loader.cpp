@@ -132,7 +132,12 @@ std::vector<uint8_t> ReadElfSection(const std::filesystem::path &file, std::stri
 }
 
 ModuleLibrary::ModuleLibrary(const std::filesystem::path &file)
-    : file_(std::filesystem::absolute(file)) {
+    : file_(std::filesystem::absolute(file)),
+      // Read first: a file that is no module is refused before the dynamic
+      // loader runs any of its code.
+      resources_(
+          ResourceTable::Parse(ReadElfSection(file, kResourceSectionName),
+                               file.string() + " section " + std::string(kResourceSectionName))) {
   handle_ = dlopen(file_.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) {
     throw HostError(file_.string() + ": cannot load the module: " + LoaderError());

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/platform/platform.h"
@@ -41,6 +42,9 @@ struct Resource {
 class ResourceTable final : public platform::ModuleResources {
  public:
   ResourceTable() = default;
+  // A table of resources read by other means (the system's resource
+  // functions on Windows).
+  explicit ResourceTable(std::vector<Resource> resources) : resources_(std::move(resources)) {}
   // Parses the bytes of a .res file; throws HostError naming the record and
   // its offset when the data is malformed. `origin` names the source in
   // messages (a file name).

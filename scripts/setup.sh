@@ -17,25 +17,5 @@ packages=(
   librsvg2-bin                               # rsvg-convert: pictures of the demo output
 )
 
-is_installed() {
-  dpkg -s "$1" 2>/dev/null | grep -q '^Status: install ok installed$'
-}
-
-missing=()
-for package in "${packages[@]}"; do
-  is_installed "$package" || missing+=("$package")
-done
-
-if ((${#missing[@]} == 0)); then
-  exit 0
-fi
-
-if ((EUID != 0)); then
-  echo "setup.sh: missing packages: ${missing[*]}; run this script as root to install them" >&2
-  exit 1
-fi
-
-echo "setup.sh: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update </dev/null
-apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_missing_packages setup.sh "${packages[@]}"

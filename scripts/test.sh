@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs every check of the project: builds it twice, the release build in
 # build/ and a build with AddressSanitizer and UndefinedBehaviorSanitizer in
-# build-san/, runs all tests of both, and checks the formatting of the C and
-# C++ sources. Exits non-zero when any step fails; the last line says which.
+# build-san/, runs all tests of both, builds the Windows DLLs and programs in
+# build-windows/ and checks them against the release build (under Wine where
+# they can run), and checks the formatting of the C and C++ sources. Exits
+# non-zero when any step fails; the last line says which.
 set -uo pipefail
 
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
@@ -30,6 +32,11 @@ build_sanitized() {
     cmake --build build-san -j2
 }
 
+# The Windows checks compare with the release build in build/.
+windows_build_and_tests() {
+  bash scripts/build-windows.sh && bash scripts/test-windows.sh
+}
+
 # Every tracked C and C++ file must be as clang-format leaves it (a tracked
 # file deleted in the working tree is left out).
 check_format() {
@@ -54,6 +61,8 @@ step "release build" build_release && step "release tests" run_tests build
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 step "sanitizer build" build_sanitized && step "sanitizer tests" run_tests build-san
 
+step "windows build and tests" windows_build_and_tests
+
 step "format check" check_format
 
 if ((${#failed[@]} > 0)); then
@@ -61,4 +70,4 @@ if ((${#failed[@]} > 0)); then
   echo "test.sh: FAILED: ${summary%, }"
   exit 1
 fi
-echo "test.sh: OK: release tests, sanitizer tests and format check all passed"
+echo "test.sh: OK: release tests, sanitizer tests, Windows build and tests and format check all passed"
