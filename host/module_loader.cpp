@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/host.h"
+#include "host/plugin_properties.h"
 
 namespace kavro::host {
 namespace {
@@ -138,14 +139,15 @@ ModuleLibrary::ModuleLibrary(const std::filesystem::path &file)
       resources_(
           ResourceTable::Parse(ReadElfSection(file, kResourceSectionName),
                                file.string() + " section " + std::string(kResourceSectionName))) {
+  const PluginProperties properties = ReadPluginProperties(resources_, file_.string());
   handle_ = dlopen(file_.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle_ == nullptr) {
     throw HostError(file_.string() + ": cannot load the module: " + LoaderError());
   }
-  void *entry = dlsym(handle_, kvPluginMainName);
+  void *entry = dlsym(handle_, properties.entryName.c_str());
   if (entry == nullptr) {
     dlclose(handle_);
-    throw HostError(file_.string() + ": the module exports no " + kvPluginMainName);
+    throw HostError(file_.string() + ": the module exports no " + properties.entryName);
   }
   entry_ = reinterpret_cast<KvPluginMainProc>(entry);
 }

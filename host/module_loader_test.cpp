@@ -145,8 +145,14 @@ TEST(ModuleLoading, RefusesWhatItCannotDo) {
   EXPECT_THROW(host.ReloadModule(), HostError);
   EXPECT_THROW(host.SendInterface(kvSelectorStartup), HostError);
   EXPECT_THROW(host.LoadModule("/nonexistent/module.so"), HostError);
-  // A file with resources but no entry point.
-  const auto noCode = WriteTemp("no_code.so", MakeElf(true, ".kavro_rsrc", ""));
+  // A file whose resources say nothing of a plug-in.
+  const auto noList = WriteTemp("no_list.so", MakeElf(true, ".kavro_rsrc", ""));
+  EXPECT_NE(ErrorOf([&] { host.LoadModule(noList); }).find("not a plug-in module"),
+            std::string::npos);
+  // A file with a plug-in's resources but no code.
+  const std::vector<uint8_t> resources = testing::TestResources();
+  const auto noCode = WriteTemp(
+      "no_code.so", MakeElf(true, ".kavro_rsrc", std::string(resources.begin(), resources.end())));
   EXPECT_NE(ErrorOf([&] { host.LoadModule(noCode); }).find("cannot load the module"),
             std::string::npos);
   host.LoadModule(KAVRO_HOST_TEST_MODULE);

@@ -8,6 +8,7 @@
 
 #include "host/host.h"
 #include "host/module_loader.h"
+#include "host/plugin_properties.h"
 
 namespace kavro::host {
 namespace {
@@ -142,16 +143,18 @@ ModuleLibrary::ModuleLibrary(const std::filesystem::path &file)
     throw HostError(file_.string() +
                     ": the Windows loader refused it: " + SystemError(GetLastError()));
   }
+  PluginProperties properties;
   try {
     resources_ = ReadResources(module, file_);
+    properties = ReadPluginProperties(resources_, file_.string());
   } catch (...) {
     FreeLibrary(module);
     throw;
   }
-  FARPROC entry = GetProcAddress(module, kvPluginMainName);
+  FARPROC entry = GetProcAddress(module, properties.entryName.c_str());
   if (entry == nullptr) {
     FreeLibrary(module);
-    throw HostError(file_.string() + ": the module exports no " + kvPluginMainName);
+    throw HostError(file_.string() + ": the module exports no " + properties.entryName);
   }
   handle_ = module;
   // Through a function type without parameters, which may be cast to any
