@@ -91,8 +91,7 @@ TEST(PluginProperties, RefusesWhatIsNoSuitePeaPluginOfVersionTwo) {
        "m.so: property list 16000: unknown signature or version"},
       {"cut short", ListBuilder().Header().Chars("kind", "SPEA").Table(),
        "m.so: property list 16000: the data ends early, at offset 30"},
-      {"no kind",
-       ListBuilder().Header(1, 0, 1).Property("ADBE", "wx86", "PluginMain").Table(),
+      {"no kind", ListBuilder().Header(1, 0, 1).Property("ADBE", "wx86", "PluginMain").Table(),
        "m.so: property list 16000: the module is not a Suite PEA plug-in (kind SPEA)"},
       {"another kind",
        ListBuilder()
