@@ -38,8 +38,19 @@ constexpr int kExitBadInput = 2;
 constexpr int kExitHostErrors = 3;
 
 // What `run` and `demo` share.
+// The module the build made: on Windows the DLL that the build puts beside
+// kavro.exe, so that the two can be copied together; elsewhere the module
+// where the build left it.
+std::string DefaultModule([[maybe_unused]] const char *program) {
+#ifdef _WIN32
+  return (std::filesystem::path(program).parent_path() / "kavro.dll").string();
+#else
+  return KAVRO_DEFAULT_MODULE;
+#endif
+}
+
 struct PlayArguments {
-  std::string module = KAVRO_DEFAULT_MODULE;
+  std::string module;
   std::optional<uint64_t> seed;
   std::string svg;
   std::string json;
@@ -233,8 +244,10 @@ int main(int argc, char **argv) {
   app.footer(kFooter);
   app.require_subcommand(1);
 
+  const std::string defaultModule = DefaultModule(argv[0]);
   std::string scriptPath;
   PlayArguments runArguments;
+  runArguments.module = defaultModule;
   CLI::App *run = app.add_subcommand(
       "run", "Play a script of host messages (docs/script-format.md) and write what it drew");
   run->add_option("script", scriptPath, "The script, a JSON file")->required();
@@ -243,6 +256,7 @@ int main(int argc, char **argv) {
   run->footer(std::string(kScriptSummary) + kFooter);
 
   PlayArguments demoArguments;
+  demoArguments.module = defaultModule;
   demoArguments.svg = "kavro-demo.svg";
   bool printScript = false;
   CLI::App *demo = app.add_subcommand(
@@ -255,7 +269,7 @@ int main(int argc, char **argv) {
   AddPlayOptions(*demo, demoArguments);
   demo->footer(kFooter);
 
-  std::string infoModule = KAVRO_DEFAULT_MODULE;
+  std::string infoModule = defaultModule;
   CLI::App *info = app.add_subcommand(
       "info",
       "List the built-in symbols, the settings, the operations faults can target, "

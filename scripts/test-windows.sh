@@ -123,6 +123,18 @@ check_same_run() {
   cmp "$out/$name.linux.json" "$out/$name.windows.json"
 }
 
+# Without --module, kavro.exe loads the DLL beside it and finds its sixteen
+# tools.
+check_default_module() {
+  local listing
+  listing="$("$wine" "$windows_build/x86_64/app/kavro.exe" info | tr -d '\r')" || return 1
+  if [[ "$(grep -c '^  [0-9]*: "' <<<"$listing")" != 16 ]]; then
+    echo "kavro.exe info without --module did not list sixteen tools:" >&2
+    tail -n 5 <<<"$listing" >&2
+    return 1
+  fi
+}
+
 # A file that is no DLL is refused with one line and exit code 2, as on Linux.
 check_bad_module_refused() {
   local script=scripts/windows-parity/session.json code lines
@@ -149,6 +161,7 @@ check "DLL files" check_dlls
 check "DLL check rejects a wrong machine" check_dll_check_fails
 if check "Wine start" start_wine; then
   check "resources read through Windows" check_resource_listing
+  check "kavro.exe loads the DLL beside it" check_default_module
   check "a file that is no module is refused" check_bad_module_refused
   for script in scripts/windows-parity/*.json app/demo_gallery.json; do
     check "same run on Windows: $script" check_same_run "$script"
