@@ -146,10 +146,13 @@ void Require(bool ok, const DialogItem &item, const char *what) {
   if (!ok) throw ActionError(Describe(item) + " " + what);
 }
 
+// Typing goes where the user clicked: the item becomes the active one, and
+// the new number replaces any selection.
 void TypeNumber(DialogItem &item, double number) {
   Require(item.form != NumberForm::None, item, "takes no number");
-  item.value = item.TypedValue(number);
+  MakeActive(item);
   item.textSelected = false;
+  item.value = item.TypedValue(number);
   Notify(item, kUserChangedNotifier);
 }
 
@@ -305,6 +308,13 @@ DialogItem *CreateDialogItem(OpenDialog &dialog, int32_t id, const std::string &
   if (type == kPopupListType) item->list = std::make_unique<EntryList>();
   dialog.items.push_back(std::move(item));
   return dialog.items.back().get();
+}
+
+void MakeActive(DialogItem &item) {
+  OpenDialog &dialog = *item.dialog;
+  if (dialog.active == &item) return;
+  for (const auto &other : dialog.items) other->textSelected = false;
+  dialog.active = &item;
 }
 
 void Notify(DialogItem &item, const char *notifierType) {

@@ -113,6 +113,9 @@ int32_t RunModalDialog(Host::Impl &host, const std::string &name, int32_t frameI
 // Adds an item made at run time; null for a type the manager does not make.
 DialogItem *CreateDialogItem(OpenDialog &dialog, int32_t id, const std::string &type,
                              const KvItemRect &rect, KvItemNotifyProc notify, void *userData);
+// Makes the item the one that receives typing; only the active item shows
+// its text selected.
+void MakeActive(DialogItem &item);
 // Hands a notification to the item's notify procedure, or to the default
 // handling when the plug-in installed none.
 void Notify(DialogItem &item, const char *notifierType);

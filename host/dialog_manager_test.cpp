@@ -125,7 +125,10 @@ TEST_F(DialogManagerTest, TypedNumbersAreHeldWithinTheLimitsInTheItemsForm) {
   for (const Case &c : cases) {
     SCOPED_TRACE(c.typed);
     Open(kBothButtons, MakeItems, {Type(c.item, c.typed), Snapshot()});
-    EXPECT_EQ(host.Dialogs().back().snapshots.at(0).items.at(c.item == 10 ? 2 : 3).value, c.held);
+    const DialogItemRecord &typed =
+        host.Dialogs().back().snapshots.at(0).items.at(c.item == 10 ? 2 : 3);
+    EXPECT_EQ(typed.value, c.held);
+    EXPECT_TRUE(typed.active);
   }
 }
 

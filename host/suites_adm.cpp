@@ -239,15 +239,12 @@ void KV_CALL Enable(KvItemHandle item, KvBool enable) {
   OnItem(Op::Enable, item, [&](DialogItem &open) { open.enabled = enable != 0; });
 }
 
-// Only the active item shows its selected text.
 void KV_CALL Activate(KvItemHandle item, KvBool activate) {
   OnItem(Op::Activate, item, [&](DialogItem &open) {
-    OpenDialog &dialog = *open.dialog;
-    if (activate != 0 && dialog.active != &open) {
-      for (const auto &other : dialog.items) other->textSelected = false;
-      dialog.active = &open;
-    } else if (activate == 0 && dialog.active == &open) {
-      dialog.active = nullptr;
+    if (activate != 0) {
+      MakeActive(open);
+    } else if (open.dialog->active == &open) {
+      open.dialog->active = nullptr;
     }
   });
 }
