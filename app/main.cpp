@@ -227,8 +227,11 @@ constexpr const char *kScriptSummary =
     "Messages sent to the module: startup, shutdown, about, unload, reload, mouse_down, drag,\n"
     "mouse_up, stroke, select, deselect, track_cursor, edit_options, raw. Sending nothing:\n"
     "fault, clear_faults, settings, select_symbol. A script without \"startup\" runs between\n"
-    "an implied startup and shutdown. The whole script is checked before anything runs;\n"
-    "outputs are written only when the run succeeds.\n\n";
+    "an implied startup and shutdown. edit_options and about take a \"dialog\" list of the\n"
+    "user's actions in the dialogs they open: {\"set\": item, \"value\": number},\n"
+    "{\"check\": item, \"value\": true}, {\"popup\": item, \"entry\": index}, {\"press\": item},\n"
+    "{\"snapshot\": name}. The whole script is checked before anything runs; outputs are\n"
+    "written only when the run succeeds.\n\n";
 
 constexpr const char *kFooter =
     "Exit codes: 0 success; 1 an output file could not be written; 2 a bad command line,\n"

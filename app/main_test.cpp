@@ -411,7 +411,8 @@ TEST(KavroProgram, HelpExplainsEveryCommand) {
   }
   const KavroRun run = folder.Run("run --help");
   EXPECT_EQ(run.exitCode, 0);
-  for (const char *option : {"--svg", "--json", "--seed", "--module", "script-format.md"}) {
+  for (const char *option :
+       {"--svg", "--json", "--seed", "--module", "--dialogs", "\"dialog\"", "script-format.md"}) {
     EXPECT_NE(run.out.find(option), std::string::npos) << option;
   }
   const KavroRun demo = folder.Run("demo --help");
