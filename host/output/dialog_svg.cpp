@@ -7,6 +7,7 @@
 
 #include "host/float_text.h"
 #include "host/output/xml_text.h"
+#include "hostapi/adm_dialog_suite.h"
 
 namespace kavro::host {
 namespace {
@@ -150,16 +151,15 @@ std::string FieldWithButton(const DialogItemRecord &item, const Box &box, std::s
 std::string Item(const DialogItemRecord &item) {
   const Box box = PlaceOf(item);
   std::string out;
-  if (item.type == "ADM Text Static Type") {
+  if (item.type == kvADMTextStaticType) {
     out = StaticText(item, box);
-  } else if (item.type == "ADM Text Push Button Type" ||
-             item.type == "ADM Picture Push Button Type") {
+  } else if (item.type == kvADMTextPushButtonType || item.type == kvADMPicturePushButtonType) {
     out = Button(item, box);
-  } else if (item.type == "ADM Text Check Box Type") {
+  } else if (item.type == kvADMTextCheckBoxType) {
     out = CheckBox(item, box);
-  } else if (item.type == "ADM Spin Edit Type") {
+  } else if (item.type == kvADMSpinEditType) {
     out = FieldWithButton(item, box, "M -3 -2 L 3 -2 L 0 -6 Z M -3 2 L 3 2 L 0 6 Z");
-  } else if (item.type == "ADM Popup List Type") {
+  } else if (item.type == kvADMPopupListType) {
     out = FieldWithButton(item, box, "M -4 -2 L 4 -2 L 0 3 Z");
   } else if (item.type == "ADM Frame Type") {
     out = Rect(box, "none", "black");
