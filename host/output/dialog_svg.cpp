@@ -129,22 +129,33 @@ std::string CheckBox(const DialogItemRecord &item, const Box &box) {
 }
 
 // A field with a button at its right end: spin edits and popups.
+// The field's text, clipped to the field left of its button.
+std::string FieldText(const DialogItemRecord &item, const Box &field) {
+  const std::string clip = "field-" + std::to_string(item.id);
+  std::string out =
+      "<clipPath id=\"" + clip + "\">" + Rect(field, "none", "none") + "</clipPath>\n";
+  out += "<g clip-path=\"url(#" + clip + ")\">\n";
+  const float baseline = field.y + field.height / 2 + kFontSize / 2 - 1;
+  if (item.textSelected) {
+    const auto width = static_cast<float>(item.text.size()) * kCharacterWidth + 2;
+    out += Rect({field.x + 3, field.y + 3, width, field.height - 6}, kSelection, "none");
+    out += Text(field.x + 4, baseline, item.text, "white");
+  } else {
+    out += Text(field.x + 4, baseline, item.text, TextColour(item));
+  }
+  return out + "</g>\n";
+}
+
+// A field with a button at its right end: spin edits and popups.
 std::string FieldWithButton(const DialogItemRecord &item, const Box &box, std::string_view arrows) {
-  std::string out = Rect(box, item.enabled ? "white" : kFace, kShadow);
   const float buttonWidth = std::min(16.0f, box.width / 3);
   const Box button{box.x + box.width - buttonWidth, box.y, buttonWidth, box.height};
+  std::string out = Rect(box, item.enabled ? "white" : kFace, kShadow);
+  out += FieldText(item, {box.x, box.y, box.width - buttonWidth, box.height});
   out += Rect(button, kFace, kShadow);
   out += "<path d=\"" + std::string(arrows) + "\" transform=\"translate(" +
          Number(button.x + button.width / 2) + " " + Number(button.y + button.height / 2) +
          ")\" fill=\"" + TextColour(item) + "\"/>\n";
-  const float baseline = box.y + box.height / 2 + kFontSize / 2 - 1;
-  if (item.textSelected) {
-    const auto width = static_cast<float>(item.text.size()) * kCharacterWidth + 2;
-    out += Rect({box.x + 3, box.y + 3, width, box.height - 6}, kSelection, "none");
-    out += Text(box.x + 4, baseline, item.text, "white");
-  } else {
-    out += Text(box.x + 4, baseline, item.text, TextColour(item));
-  }
   return out;
 }
 

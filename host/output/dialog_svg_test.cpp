@@ -52,7 +52,9 @@ TEST(DialogSvg, DrawsTheVisibleItemsAtTheirPlacesUnderTheTitle) {
   EXPECT_EQ(svg.Value("//svg:g[@id='item-1']/svg:rect[1]/@x"), "174");
   EXPECT_EQ(svg.Value("//svg:g[@id='item-1']/svg:text"), "OK");
   // The selected number shows white on the selection; the focus is dotted.
-  EXPECT_EQ(svg.Value("//svg:g[@id='item-3']/svg:text/@fill"), "white");
+  EXPECT_EQ(svg.Value("//svg:g[@id='item-3']//svg:text/@fill"), "white");
+  // The number stays inside its field, left of the arrows.
+  EXPECT_EQ(svg.Value("//svg:g[@id='item-3']/svg:clipPath/svg:rect/@width"), "44");
   EXPECT_EQ(svg.Count("//svg:g[@id='item-3']/svg:rect[@stroke-dasharray='1 1']"), 1u);
   // Greyed, and checked.
   EXPECT_EQ(svg.Value("//svg:g[@id='item-43']/svg:text/@fill"), "#a0a0a0");
