@@ -15,6 +15,7 @@
 #include "hostapi/kv_message.h"
 #include "plugin/settings/plugin_globals.h"
 #include "plugin/shell/plugin_main.h"
+#include "plugin/shell/test_faults.h"
 
 namespace kavro::testing {
 
@@ -100,11 +101,7 @@ class StrokeTest : public ::testing::Test {
 
   // Makes the `onCall`-th call of `operation` from now on fail with kFailure.
   void FailOn(const char *operation, int onCall = 1) {
-    host::Fault fault;
-    fault.operation = operation;
-    fault.code = kFailure;
-    fault.onCall = onCall;
-    host_.ArmFault(fault);
+    host_.ArmFault(FaultOn(operation, kFailure, onCall));
   }
 
   // Every instance of the document, layer by layer from the bottom; within a

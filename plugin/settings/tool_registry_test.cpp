@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "host/host.h"
+#include "plugin/shell/test_faults.h"
 
 namespace kavro {
 namespace {
+
+using testing::FaultOn;
 
 struct ExpectedTool {
   const char *title;
@@ -61,15 +64,6 @@ TEST(FindToolIndex, GivesTheFirstSlotHoldingTheHandleOrNone) {
   EXPECT_EQ(FindToolIndex(0x100u + 7u * kToolCount), std::nullopt);
 }
 
-// The `onCall`-th call of `operation` from now fails with `code`.
-host::Fault FailOn(const char *operation, KvError code, int onCall = 1) {
-  host::Fault fault;
-  fault.operation = operation;
-  fault.code = code;
-  fault.onCall = onCall;
-  return fault;
-}
-
 class ToolRegistrationTest : public ::testing::Test {
  protected:
   void SetUp() override { host.LoadModule(KAVRO_MODULE_PATH); }
@@ -111,7 +105,7 @@ TEST_F(ToolRegistrationTest, StartupAddsTheSixteenToolsInOneGroupAndKeepsTheirHa
 }
 
 TEST_F(ToolRegistrationTest, FailedToolNumberLookUpsAreNotFatal) {
-  host::Fault everyLookUp = FailOn("AI Tool Suite.GetToolNumberFromName", kvBadParameterErr);
+  host::Fault everyLookUp = FaultOn("AI Tool Suite.GetToolNumberFromName", kvBadParameterErr);
   everyLookUp.every = true;
   host.ArmFault(everyLookUp);
 
@@ -151,15 +145,16 @@ TEST_P(RegistrationFailureTest, EarlierToolsStayAndNoDefaultIsWritten) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RegistrationFailureTest,
-    ::testing::Values(
-        RegistrationFailure{"icon of tool 5 cannot be loaded",
-                            FailOn("ADM Icon Suite.GetFromResource", kvBadParameterErr, 6),
-                            kvIconErr, 5},
-        RegistrationFailure{"first tool refused", FailOn("AI Tool Suite.AddTool", kvOutOfMemoryErr),
-                            kvOutOfMemoryErr, 0},
-        RegistrationFailure{"last tool refused",
-                            FailOn("AI Tool Suite.AddTool", kvBadParameterErr, 16),
-                            kvBadParameterErr, 15}));
+    ::testing::Values(RegistrationFailure{"icon of tool 5 cannot be loaded",
+                                          FaultOn("ADM Icon Suite.GetFromResource",
+                                                  kvBadParameterErr, 6),
+                                          kvIconErr, 5},
+                      RegistrationFailure{"first tool refused",
+                                          FaultOn("AI Tool Suite.AddTool", kvOutOfMemoryErr),
+                                          kvOutOfMemoryErr, 0},
+                      RegistrationFailure{"last tool refused",
+                                          FaultOn("AI Tool Suite.AddTool", kvBadParameterErr, 16),
+                                          kvBadParameterErr, 15}));
 
 }  // namespace
 }  // namespace kavro

@@ -11,23 +11,17 @@
 
 #include "host/host.h"
 #include "plugin/shell/host_suites.h"
+#include "plugin/shell/test_faults.h"
 
 namespace kavro {
 namespace {
+
+using testing::FaultOn;
 
 constexpr size_t kCopiesSlot = 22;
 constexpr size_t kActiveToolSlot = 18;
 constexpr size_t kDownPointSlot = 494;
 constexpr size_t kDragPointSlot = 496;
-
-// The `onCall`-th call of `operation` from now fails with `code`.
-host::Fault FailOn(const char *operation, KvError code, int onCall = 1) {
-  host::Fault fault;
-  fault.operation = operation;
-  fault.code = code;
-  fault.onCall = onCall;
-  return fault;
-}
 
 class ModuleTest : public ::testing::Test {
  protected:
@@ -149,10 +143,10 @@ TEST_P(StartupFailureTest, StopsBeforeAnyToolIsAdded) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, StartupFailureTest,
     ::testing::Values(
-        StartupFailure{"block refused", FailOn("SP Blocks Suite.AllocateBlock", kvOutOfMemoryErr),
+        StartupFailure{"block refused", FaultOn("SP Blocks Suite.AllocateBlock", kvOutOfMemoryErr),
                        false},
-        StartupFailure{"options unreadable", FailOn("AI Plugin Suite.GetPluginOptions", 7), true},
-        StartupFailure{"options refused", FailOn("AI Plugin Suite.SetPluginOptions", 8), true}));
+        StartupFailure{"options unreadable", FaultOn("AI Plugin Suite.GetPluginOptions", 7), true},
+        StartupFailure{"options refused", FaultOn("AI Plugin Suite.SetPluginOptions", 8), true}));
 
 struct UnavailableSuite {
   const char *suite;
@@ -166,9 +160,7 @@ class UnavailableSuiteTest : public ModuleTest,
                              public ::testing::WithParamInterface<UnavailableSuite> {};
 
 TEST_P(UnavailableSuiteTest, IsNamedAndNoHandlerRuns) {
-  host::Fault fault = FailOn("SP Basic Suite.AcquireSuite", GetParam().code);
-  fault.suite = GetParam().suite;
-  host.ArmFault(fault);
+  host.ArmFault(testing::SuiteUnavailable(GetParam().suite, GetParam().code));
 
   EXPECT_EQ(host.SendInterface("Startup"), GetParam().code);
   EXPECT_EQ(host.Alerts(), std::vector<std::string>{GetParam().alert});

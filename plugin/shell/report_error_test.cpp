@@ -24,11 +24,7 @@ class DialogTest : public StrokeTest {
   // cannot be acquired, so every other one is held when the failure is
   // reported.
   KvError MessageFailingWith(KvError code) {
-    host::Fault fault;
-    fault.operation = "SP Basic Suite.AcquireSuite";
-    fault.suite = kvADMNotifierSuiteName;
-    fault.code = code;
-    host_.ArmFault(fault);
+    host_.ArmFault(SuiteUnavailable(kvADMNotifierSuiteName, code));
     return host_.SendInterface("Other");
   }
 
@@ -106,11 +102,7 @@ TEST_F(DialogTest, ErrorDialogIsTheModulesFrame) {
 }
 
 TEST_F(DialogTest, WithoutTheItemSuiteTheFrameShowsAsItIs) {
-  host::Fault fault;
-  fault.operation = "SP Basic Suite.AcquireSuite";
-  fault.suite = kvADMItemSuiteName;
-  fault.code = -108;
-  host_.ArmFault(fault);
+  host_.ArmFault(SuiteUnavailable(kvADMItemSuiteName, -108));
   EXPECT_EQ(host_.SendInterface("Other"), -108);
   ASSERT_EQ(ErrorDialogs().size(), 1u);
   EXPECT_EQ(TextOf(ErrorDialogs()[0], 2), "Message");
